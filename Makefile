@@ -1,0 +1,44 @@
+# The two commands of the README: `make run` and `make test`.
+# Both install what the build needs (Debian packages) before building.
+
+BUILD    ?= build
+TYPE     ?= RelWithDebInfo
+JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
+PACKAGES := g++ cmake make qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev \
+            libbenchmark-dev fonts-liberation2 xvfb xauth
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all setup configure build test run bench clean
+
+all: build
+
+setup:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -qq && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(TYPE)
+
+configure: setup $(BUILD)/CMakeCache.txt
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+run: build
+	./$(BUILD)/koralis "$(CURDIR)/$(BUILD)/EXEMPLE4.MHZ"
+
+bench: configure
+	cmake --build $(BUILD) -j $(JOBS) --target koral_bench
+	./$(BUILD)/koral_bench
+
+clean:
+	rm -rf $(BUILD)

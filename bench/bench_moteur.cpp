@@ -1,0 +1,142 @@
+// The engine on a plan of every national frequency with 0, 10, 50 and every
+// transmitter below 2.4 GHz out, against the literal engine it replaces.
+#include "bench/moteur_litteral.h"
+#include "engine/compatibilite.h"
+#include "engine/etat.h"
+#include "engine/frequences.h"
+#include "freqplan/table_nationale.h"
+#include "bench/plateforme_banc.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+constexpr int TOUS = -1;
+
+std::unique_ptr<EtatGlobal> Preparer(PlateformeBanc& port, int sorties, bool litteral_)
+{
+    auto etat = std::make_unique<EtatGlobal>(port);
+    std::vector<EntreeFrequence> plan;
+    for (const FrequenceNationale& n : TableNationale) {
+        EntreeFrequence e{};
+        e.Frequence = n.Frequence;
+        e.Canal = n.Canal;
+        plan.push_back(e);
+    }
+    DefinirPlan(*etat, std::move(plan));
+    const int sous24 = static_cast<int>(std::count_if(TableNationale.begin(), TableNationale.end(),
+        [](const FrequenceNationale& n) { return n.Frequence < SEUIL_24GHZ; }));
+    const int voulues = sorties == TOUS ? sous24 : sorties;
+    // Spread over the bands, so that products and images really happen.
+    for (int k = 0; k < voulues; ++k) {
+        const int i = sorties == TOUS ? k : (k * 7919) % sous24;
+        EntreeFrequence& e = etat->PlanFrequences[static_cast<std::size_t>(i)];
+        if (e.Etat >= Sortie) continue;
+        e.Etat = Sortie;
+        e.FicheEmettrice = 100 + i;
+        if (litteral_) litteral::MoteurSortie(*etat, i);
+        else MoteurSortie(*etat, i);
+    }
+    return etat;
+}
+
+// The entry the cycle sends out and back: the first free one below 2.4 GHz, else
+// the first one out (then the cycle is a return and an exit).
+int EntreeDuCycle(const EtatGlobal& etat)
+{
+    for (const EntreeFrequence& e : etat.PlanFrequences)
+        if (e.Etat < Sortie && e.Frequence < SEUIL_24GHZ) return e.Index;
+    return 0;
+}
+
+void Cycle(EtatGlobal& etat, int i, bool litteral_)
+{
+    EntreeFrequence& e = etat.PlanFrequences[static_cast<std::size_t>(i)];
+    const bool sortie = e.Etat < Sortie;
+    for (int pas = 0; pas < 2; ++pas) {
+        if ((pas == 0) == sortie) {
+            e.Etat = Sortie;
+            e.FicheEmettrice = 999;
+            litteral_ ? litteral::MoteurSortie(etat, i) : MoteurSortie(etat, i);
+        } else {
+            litteral_ ? litteral::MoteurRetour(etat, i) : MoteurRetour(etat, i);
+        }
+    }
+}
+
+bool Identiques(const EtatGlobal& a, const EtatGlobal& b)
+{
+    for (std::size_t i = 0; i < a.PlanFrequences.size(); ++i) {
+        const auto& x = a.PlanFrequences[i];
+        const auto& y = b.PlanFrequences[i];
+        if (x.Etat != y.Etat || x.Perturbations != y.Perturbations || x.PerturbationsImage != y.PerturbationsImage ||
+            a.FrequencesTouchees[i] != b.FrequencesTouchees[i])
+            return false;
+    }
+    return true;
+}
+
+// Both engines from the same start must leave the same statuses and marks.
+bool Verifier(int sorties)
+{
+    PlateformeBanc port;
+    auto rapide = Preparer(port, sorties, false);
+    auto lent = Preparer(port, sorties, true);
+    if (!Identiques(*rapide, *lent)) return false;
+    MajEtatsFrequences(*rapide);
+    litteral::MajEtatsFrequences(*lent);
+    if (!Identiques(*rapide, *lent)) return false;
+    const int i = EntreeDuCycle(*rapide);
+    Cycle(*rapide, i, false);
+    Cycle(*lent, i, true);
+    return Identiques(*rapide, *lent);
+}
+
+void Maj(benchmark::State& state, bool litteral_)
+{
+    const int sorties = static_cast<int>(state.range(0));
+    if (!Verifier(sorties)) {
+        state.SkipWithError("the fast engine and the literal one disagree");
+        return;
+    }
+    PlateformeBanc port;
+    auto etat = Preparer(port, sorties, litteral_);
+    for (auto _ : state) {
+        if (litteral_) litteral::MajEtatsFrequences(*etat);
+        else MajEtatsFrequences(*etat);
+        benchmark::DoNotOptimize(etat->PlanFrequences.data());
+    }
+}
+
+void SortieRetour(benchmark::State& state, bool litteral_)
+{
+    const int sorties = static_cast<int>(state.range(0));
+    if (!Verifier(sorties)) {
+        state.SkipWithError("the fast engine and the literal one disagree");
+        return;
+    }
+    PlateformeBanc port;
+    auto etat = Preparer(port, sorties, litteral_);
+    const int i = EntreeDuCycle(*etat);
+    for (auto _ : state) {
+        Cycle(*etat, i, litteral_);
+        benchmark::DoNotOptimize(etat->PlanFrequences.data());
+    }
+}
+
+void BM_MajEtatsFrequences(benchmark::State& s) { Maj(s, false); }
+void BM_MajEtatsFrequences_Litteral(benchmark::State& s) { Maj(s, true); }
+void BM_SortieRetour(benchmark::State& s) { SortieRetour(s, false); }
+void BM_SortieRetour_Litteral(benchmark::State& s) { SortieRetour(s, true); }
+
+} // namespace
+
+#define SORTIES ->Arg(0)->Arg(10)->Arg(50)->Arg(TOUS)->Unit(benchmark::kMicrosecond)
+BENCHMARK(BM_MajEtatsFrequences) SORTIES;
+BENCHMARK(BM_MajEtatsFrequences_Litteral) SORTIES;
+BENCHMARK(BM_SortieRetour) SORTIES;
+BENCHMARK(BM_SortieRetour_Litteral) SORTIES;
+
+BENCHMARK_MAIN();

@@ -1,0 +1,23 @@
+#pragma once
+// A silent port for the benchmarks: nothing asks the operator anything here.
+
+#include "engine/plateforme.h"
+
+class PlateformeBanc : public Plateforme {
+public:
+    uint32_t Tick() override { return tick_ += 1; }
+    DateHeure Maintenant() override { return {2026, 12, 6, 14, 3, 27}; }
+    BoutonMessage Message(const DemandeMessage&) override { return BoutonMessage::Premier; }
+    std::optional<std::string> Fichier(const DemandeFichier&) override { return std::nullopt; }
+    std::optional<std::string> MotDePasse() override { return std::nullopt; }
+    std::string NouveauMotDePasse() override { return {}; }
+    ReponseBascule Bascule() override { return {}; }
+    void Bip() override {}
+    void RapportFatal(const std::string&, const std::string&) override {}
+    bool Aide(int, bool) override { return false; }
+    bool OuvrirDocument(const std::string&) override { return false; }
+    std::string DossierDocuments() override { return "."; }
+
+private:
+    uint32_t tick_ = 0;
+};

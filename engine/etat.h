@@ -1,0 +1,137 @@
+#pragma once
+// EtatGlobal: the whole meeting and the run-time state of the stand. One instance
+// per run, owned by main (or by a test) and passed by reference everywhere.
+
+#include "engine/enregistrements.h"
+#include "engine/index_frequences.h"
+#include "engine/plateforme.h"
+#include "engine/texte_fixe.h"
+
+#include <array>
+#include <cstdint>
+#include <list>
+#include <string>
+#include <vector>
+
+constexpr int NB_BANDES = 6;
+constexpr int TAILLE_CATALOGUE = 216;
+
+struct Contraintes {
+    int32_t Ecart20kHz = 1;
+    int32_t ControleIntermodulation = 1;
+    int32_t TempsLimite = 0;
+    int32_t DureeMaxSecondes = 300;
+    int32_t LimiteEmissions = 0;
+    int32_t NbMaxEmissions = 5;
+};
+
+// ModeSortie
+enum ModeSortieValeur : int32_t {
+    ModeLibreService = 0,
+    ModeFiches = 1,
+    ModeFileAttente = 2,
+    ModePlanifie = 3,
+};
+
+struct EtatGlobal {
+    explicit EtatGlobal(Plateforme& plateforme);
+    EtatGlobal(const EtatGlobal&) = delete;
+    EtatGlobal& operator=(const EtatGlobal&) = delete;
+
+    Plateforme& Port;
+
+    // --- Frequencies -------------------------------------------------------
+    // Exists only while the frequency-plan or import dialogs are open.
+    std::vector<EntreeFrequence> CatalogueFrequences;
+    // Validated frequencies, ascending. Replace or reorder it only through
+    // DefinirPlan / TrierPlan, which keep the engine's index in step.
+    std::vector<EntreeFrequence> PlanFrequences;
+    std::vector<int32_t> FrequencesTouchees;
+    EntreeFrequence EntreeSansFrequence{};
+    int NbFrequences() const { return static_cast<int>(PlanFrequences.size()); }
+
+    std::array<int32_t, NB_BANDES> NbParBande{};
+    int32_t NbBandesUtilisees = 0;
+    int32_t MaxParBande = 0;
+    std::array<int32_t, NB_BANDES> NbValidesParBande{};
+    int32_t PageGauche = 1;
+    int32_t PageDroite = 0;
+    std::array<int32_t, 8> NationsChoisies{};
+
+    // --- Cards and plan ------------------------------------------------------
+    // Held as lists: insertion at the tail, removal anywhere, addresses stable.
+    std::list<FicheVol> Fiches;
+    std::list<EntreePlan> ListePlan;
+    int NbFiches() const { return static_cast<int>(Fiches.size()); }
+    int NbEntreesPlan() const;
+    int NbEntreesAttente() const;
+
+    // --- Stand -----------------------------------------------------------------
+    int32_t ModeSortie = ModeFiches;
+    int32_t ModePrecedent = ModeFiches;
+    ::Contraintes Contraintes;
+    int32_t NbSorties = 0;
+    int32_t FicheCourante = 0;
+    int32_t VoisinBloquant = 0;
+    int32_t CleTri = 0;
+    int32_t FrequenceChoisie = 0;
+    int32_t SortieDemandee = 0;
+    int32_t NePlusProposer = 0;
+    int32_t ResultatConflit = 0;
+    TexteFixe<16> MotDePasse;          // at most 12 characters
+    TexteFixe<1024> BandeauSorties{" - - - - - - - - "};
+    TexteFixe<1024> TexteDefilant2;
+
+    // --- Texts and messages ------------------------------------------------
+    int32_t DecalageLangue = 0;
+    TexteFixe<250> TexteMessage;
+    TexteFixe<128> TexteDetail;
+    TexteFixe<254> TexteCourant;
+    TexteFixe<256> TexteFiltre;
+    int32_t JeuBoutons = 962;
+    int32_t SujetAide = 0;
+    int32_t MessageAnnule = 0;
+
+    // --- Meeting file and history ----------------------------------------------
+    std::string CheminManifestation;   // UTF-8, empty when no file
+    std::string CheminSecours;
+    std::string TitreFichier;          // Windows-1252, for the window title
+    TexteFixe<260> CheminDictionnaire; // as stored in the file
+    int32_t SauvegardeActive = 0;
+    int32_t QuitterAuDemarrage = 0;
+    int32_t HistoriqueAuDemarrage = 1;
+    int32_t HistoriqueActif = 0;
+    std::string CheminHistorique;      // UTF-8
+    TexteFixe<16> DateHistorique;
+    TexteFixe<136> TexteEvenement;
+
+    // --- Engine scratch (sized with the plan, never per operation) ---------------
+    IndexFrequences Index;
+    std::vector<int32_t> Actives;
+};
+
+// Lays a new validated plan in: sorts it, sizes FrequencesTouchees with it.
+void DefinirPlan(EtatGlobal& etat, std::vector<EntreeFrequence> plan);
+
+// --- Lookups ---------------------------------------------------------------------
+EntreeFrequence* ChercheFrequence(EtatGlobal& etat, int32_t frequence);
+FicheVol* ChercheFiche(EtatGlobal& etat, int32_t numero, int obligatoire);
+EntreePlan* ChercheEntreePlan(EtatGlobal& etat, int32_t numero, int32_t etatVol);
+EntreePlan* ChercheRangPlan(EtatGlobal& etat, int32_t rang);
+// The same rank lookup in one list whatever the mode (the return of a planned flight).
+EntreePlan* ChercheRangDansListe(EtatGlobal& etat, int32_t rang, int32_t liste);
+
+// Reports a lookup that had to hit and missed; the program ends (the ui never
+// returns from it). Callers return at once.
+void SignalerPointeurPerdu(EtatGlobal& etat, const char* fonction);
+
+FicheVol* NouvelleFiche(EtatGlobal& etat);
+EntreePlan* NouvelleEntreePlan(EtatGlobal& etat);
+int NumeroFicheLibre(const EtatGlobal& etat);
+int NumeroRemarqueLibre(const EtatGlobal& etat);
+int FicheExiste(EtatGlobal& etat, int32_t numero);
+void ViderManifestation(EtatGlobal& etat);
+
+// Defaults of a new meeting, and the pause card.
+void InitialiserManifestation(EtatGlobal& etat);
+void CreerFichePause(EtatGlobal& etat);

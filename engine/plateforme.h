@@ -1,0 +1,70 @@
+#pragma once
+// Everything the core needs from the outside world: time, the questions it asks
+// the operator in the middle of an operation, the beep and the fatal report.
+// The ui answers with real dialogs; tests answer from a script.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+struct DateHeure {
+    int Annee = 2000;   // four digits
+    int Mois = 1;       // 1..12
+    int Jour = 1;       // 1..31
+    int Heure = 0;
+    int Minute = 0;
+    int Seconde = 0;
+};
+
+// The message dialog DIALMESS as the core fills it (texts in Windows-1252).
+struct DemandeMessage {
+    std::string Texte;
+    std::string Detail;
+    int JeuBoutons = 962;
+    int SujetAide = 0;
+};
+
+enum class BoutonMessage { Premier, Second, Troisieme, Echappement };
+
+// A file dialog: open an existing file or name a new one.
+struct DemandeFichier {
+    bool Enregistrer = false;      // save dialog (asks before replacing)
+    std::string Titre;             // Windows-1252
+    std::string Filtre;            // description|pattern|... as the string table holds it
+    std::string Extension;         // default extension, without the dot
+    std::string NomPropose;        // Windows-1252
+};
+
+struct ReponseBascule {
+    bool Oui = false;
+    bool NePlusProposer = false;
+};
+
+class Plateforme {
+public:
+    virtual ~Plateforme() = default;
+
+    // Unsigned 32-bit milliseconds; differences are taken modulo 2^32.
+    virtual uint32_t Tick() = 0;
+    virtual DateHeure Maintenant() = 0;
+
+    virtual BoutonMessage Message(const DemandeMessage& demande) = 0;
+    // UTF-8 path, or nothing when the operator cancels.
+    virtual std::optional<std::string> Fichier(const DemandeFichier& demande) = 0;
+    // The mode password as typed (Windows-1252), or nothing for Abandon/Escape.
+    virtual std::optional<std::string> MotDePasse() = 0;
+    // CREEPASS: the text typed, which may be empty.
+    virtual std::string NouveauMotDePasse() = 0;
+    // BASCULE: queue the refused flight and switch to the waiting list?
+    virtual ReponseBascule Bascule() = 0;
+
+    virtual void Bip() = 0;
+    // System-modal error box, then the program ends. Returns only under test.
+    virtual void RapportFatal(const std::string& legende, const std::string& texte) = 0;
+    // Help file at a topic (0 = contents); false when the file cannot be opened.
+    virtual bool Aide(int sujet, bool popup) = 0;
+    // The system's "open" action on a file (UTF-8 path).
+    virtual bool OuvrirDocument(const std::string& chemin) = 0;
+    // The user's documents folder (UTF-8), without a trailing separator.
+    virtual std::string DossierDocuments() = 0;
+};

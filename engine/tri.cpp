@@ -1,0 +1,67 @@
+#include "engine/tri.h"
+
+#include "engine/etat.h"
+#include "engine/frequences.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// Byte by byte, unsigned: capitals before small letters, a prefix before its extensions.
+template <std::size_t N>
+bool TexteAvant(const char (&a)[N], const char (&b)[N])
+{
+    return VueChamp(a) < VueChamp(b);
+}
+
+} // namespace
+
+LigneTri LigneTriDe(const FicheVol& fiche)
+{
+    LigneTri ligne;
+    ligne.Numero = fiche.Numero;
+    ligne.Frequence = fiche.Frequence;
+    CopierChamp(ligne.Nom, VueChamp(fiche.Nom));
+    CopierChamp(ligne.Modele, VueChamp(fiche.Modele).substr(0, 30));
+    return ligne;
+}
+
+void TrierFiches(const EtatGlobal& etat, std::vector<LigneTri>& lignes)
+{
+    auto avant = [cle = etat.CleTri](const LigneTri& a, const LigneTri& b) {
+        switch (cle) {
+        case 1: return a.Frequence < b.Frequence;
+        case 2: return TexteAvant(a.Nom, b.Nom);
+        case 3: return TexteAvant(a.Modele, b.Modele);
+        default: return a.Numero < b.Numero;
+        }
+    };
+    std::sort(lignes.begin(), lignes.end(), avant);
+}
+
+namespace {
+
+// A 2.4 GHz card keeps 2400000 while its transmitter holds a slot: the flight's
+// rank belongs on that slot, not on the band entry.
+EntreeFrequence* EntreeDuVol(EtatGlobal& etat, const FicheVol& fiche)
+{
+    if (Est24GHz(fiche.Frequence))
+        for (EntreeFrequence& e : etat.PlanFrequences)
+            if (e.Etat >= Sortie && e.FicheEmettrice == fiche.Numero && Est24GHz(e.Frequence)) return &e;
+    return ChercheFrequence(etat, fiche.Frequence);
+}
+
+} // namespace
+
+void SynchroniserRangs(EtatGlobal& etat)
+{
+    for (const EntreePlan& noeud : etat.ListePlan) {
+        if (noeud.EtatVol != VolEnCours) continue;
+        FicheVol* fiche = ChercheFiche(etat, noeud.NumeroFiche, 1);
+        if (!fiche) return;
+        EntreeFrequence* entree = EntreeDuVol(etat, *fiche);
+        if (!entree) return;
+        entree->RangPlanifie = noeud.Rang;
+    }
+}

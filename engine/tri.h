@@ -1,0 +1,21 @@
+#pragma once
+// The operator's order for every list of cards, and the re-attachment of flights
+// in progress to the ranks of their plan or waiting-list nodes.
+
+#include <cstdint>
+#include <vector>
+
+struct EtatGlobal;
+struct FicheVol;
+
+struct LigneTri {
+    int32_t Numero = 0;
+    int32_t Frequence = 0;
+    char Nom[24] = {};
+    char Modele[31] = {};   // the first 30 characters of the model
+};
+
+LigneTri LigneTriDe(const FicheVol& fiche);
+// Sorts in place in CleTri order; equal keys come out in no defined order.
+void TrierFiches(const EtatGlobal& etat, std::vector<LigneTri>& lignes);
+void SynchroniserRangs(EtatGlobal& etat);

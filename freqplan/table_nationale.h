@@ -1,0 +1,16 @@
+#pragma once
+// The built-in frequencies of the six bands with their channel numbers, and the
+// ones each of the eight nations authorises.
+
+#include <array>
+#include <cstdint>
+
+struct FrequenceNationale {
+    int32_t Frequence;   // kHz
+    int32_t Canal;       // 0 = none
+};
+
+constexpr int NB_FREQUENCES_NATIONALES = 186;
+constexpr int NB_NATIONS = 8;
+
+extern const std::array<FrequenceNationale, NB_FREQUENCES_NATIONALES> TableNationale;

@@ -1,0 +1,32 @@
+#include "shell/messages.h"
+
+#include "engine/etat.h"
+#include "shell/textes.h"
+
+int AfficherMessage(EtatGlobal& etat)
+{
+    etat.MessageAnnule = 0;
+    DemandeMessage demande;
+    demande.Texte = etat.TexteMessage.Chaine();
+    demande.Detail = etat.TexteDetail.Chaine();
+    demande.JeuBoutons = etat.JeuBoutons;
+    demande.SujetAide = etat.SujetAide;
+    const BoutonMessage bouton = etat.Port.Message(demande);
+    etat.MessageAnnule = bouton == BoutonMessage::Troisieme && etat.JeuBoutons == BOUTONS_OUI_NON_CONTINUER;
+    etat.TexteDetail.Vider();
+    etat.SujetAide = 0;
+    return bouton == BoutonMessage::Premier ? 1 : 0;
+}
+
+int AfficherMessageTexte(EtatGlobal& etat, int n, int jeuBoutons, int sujetAide)
+{
+    ChargerMessage(etat, n);
+    etat.JeuBoutons = jeuBoutons;
+    etat.SujetAide = sujetAide;
+    return AfficherMessage(etat);
+}
+
+void MessageMemoireInsuffisante(EtatGlobal& etat)
+{
+    AfficherMessageTexte(etat, 87);
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The message dialog DIALMESS as the core sees it: the caller fills TexteMessage,
+// TexteDetail, JeuBoutons and SujetAide, then asks.
+
+struct EtatGlobal;
+
+constexpr int BOUTONS_OUI_NON = 960;
+constexpr int BOUTONS_OUI_NON_CONTINUER = 961;
+constexpr int BOUTONS_OK = 962;
+
+// 1 for the first button (OK, OUI), 0 for any other way out. MessageAnnule tells
+// the third button. TexteDetail and SujetAide are cleared on every close.
+int AfficherMessage(EtatGlobal& etat);
+
+// String n of the running language with a button set and a help topic.
+int AfficherMessageTexte(EtatGlobal& etat, int n, int jeuBoutons = BOUTONS_OK, int sujetAide = 0);
+
+// String 87, when a card or a plan node cannot be allocated.
+void MessageMemoireInsuffisante(EtatGlobal& etat);

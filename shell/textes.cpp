@@ -1,0 +1,123 @@
+#include "shell/textes.h"
+
+#include "engine/cp1252.h"
+#include "engine/etat.h"
+
+#include <cstdio>
+#include <vector>
+
+extern const unsigned char TableTextesBrute[];
+extern const std::size_t TableTextesBruteTaille;
+
+namespace {
+
+std::string Deseschapper(std::string_view s)
+{
+    std::string r;
+    r.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] != '\\' || i + 1 == s.size()) {
+            r += s[i];
+            continue;
+        }
+        switch (s[++i]) {
+        case 'r': r += '\r'; break;
+        case 'n': r += '\n'; break;
+        case 't': r += '\t'; break;
+        case '\\': r += '\\'; break;
+        default: r += '\\'; r += s[i]; break;
+        }
+    }
+    return r;
+}
+
+} // namespace
+
+std::map<int, std::string> LireTableTextes(std::string_view utf8)
+{
+    std::map<int, std::string> table;
+    std::size_t debut = 0;
+    while (debut < utf8.size()) {
+        std::size_t fin = utf8.find('\n', debut);
+        if (fin == std::string_view::npos) fin = utf8.size();
+        std::string_view ligne = utf8.substr(debut, fin - debut);
+        debut = fin + 1;
+        if (!ligne.empty() && ligne.back() == '\r') ligne.remove_suffix(1);
+        if (ligne.empty() || ligne.front() == '#') continue;
+        const std::size_t tab = ligne.find('\t');
+        if (tab == std::string_view::npos || tab == 0) continue;
+        int numero = 0;
+        bool chiffres = true;
+        for (char c : ligne.substr(0, tab)) {
+            if (c < '0' || c > '9' || numero > 100000) { chiffres = false; break; }
+            numero = numero * 10 + (c - '0');
+        }
+        if (!chiffres) continue;
+        table[numero] = Utf8VersCp1252(Deseschapper(ligne.substr(tab + 1)));
+    }
+    return table;
+}
+
+const std::map<int, std::string>& TableTextes()
+{
+    static const std::map<int, std::string> table = LireTableTextes(
+        {reinterpret_cast<const char*>(TableTextesBrute), TableTextesBruteTaille});
+    return table;
+}
+
+std::string TexteDansLangue(int decalage, int n)
+{
+    const auto& table = TableTextes();
+    auto it = table.find(n + decalage);
+    return it == table.end() ? std::string() : it->second;
+}
+
+std::string Texte(const EtatGlobal& etat, int n)
+{
+    return TexteDansLangue(etat.DecalageLangue, n);
+}
+
+void ChargerMessage(EtatGlobal& etat, int n) { etat.TexteMessage = Texte(etat, n); }
+
+void ChargerTexte(EtatGlobal& etat, int n) { etat.TexteCourant = Texte(etat, n); }
+
+void ChargerFiltre(EtatGlobal& etat, int n)
+{
+    std::string filtre = Texte(etat, n);
+    if (filtre.size() > decltype(etat.TexteFiltre)::Capacite)
+        filtre.resize(decltype(etat.TexteFiltre)::Capacite);
+    if (!filtre.empty()) {
+        const char separateur = filtre.back();
+        for (char& c : filtre)
+            if (c == separateur) c = '\0';
+    }
+    etat.TexteFiltre = filtre;
+}
+
+std::string FormaterTexteV(const std::string& format, va_list args)
+{
+    va_list copie;
+    va_copy(copie, args);
+#if defined(__GNUC__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+#endif
+    const int n = std::vsnprintf(nullptr, 0, format.c_str(), copie);
+    va_end(copie);
+    if (n <= 0) return {};
+    std::vector<char> tampon(static_cast<std::size_t>(n) + 1);
+    std::vsnprintf(tampon.data(), tampon.size(), format.c_str(), args);
+#if defined(__GNUC__)
+#pragma GCC diagnostic pop
+#endif
+    return std::string(tampon.data(), static_cast<std::size_t>(n));
+}
+
+std::string FormaterTexte(const std::string& format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    std::string r = FormaterTexteV(format, args);
+    va_end(args);
+    return r;
+}

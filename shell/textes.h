@@ -1,0 +1,40 @@
+#pragma once
+// The string table: French n, English 1000 + n, Portuguese 2000 + n. Texts are
+// held in Windows-1252, like every text of the meeting.
+
+#include <cstdarg>
+#include <map>
+#include <string>
+#include <string_view>
+
+struct EtatGlobal;
+
+// A string number written in a table rather than passed to one of the loaders
+// below; lets the string-table test see every number the program asks for.
+struct NumTexte {
+    int n;
+};
+
+constexpr int DECALAGE_FRANCAIS = 0;
+constexpr int DECALAGE_ANGLAIS = 1000;
+constexpr int DECALAGE_PORTUGAIS = 2000;
+
+// The whole table, parsed once from the text embedded at build time.
+const std::map<int, std::string>& TableTextes();
+// Parses the table's text format; exposed for the tests of the format.
+std::map<int, std::string> LireTableTextes(std::string_view utf8);
+
+// String n of the running language; empty when the block lacks it.
+std::string Texte(const EtatGlobal& etat, int n);
+// The same in a given language offset (the language items speak the new one).
+std::string TexteDansLangue(int decalage, int n);
+
+void ChargerMessage(EtatGlobal& etat, int n);
+void ChargerTexte(EtatGlobal& etat, int n);
+// Loads a filter; every occurrence of its last character becomes a NUL.
+void ChargerFiltre(EtatGlobal& etat, int n);
+
+// printf over a format from the table. The table's test guarantees that each
+// string has the same conversions in the three languages.
+std::string FormaterTexte(const std::string& format, ...);
+std::string FormaterTexteV(const std::string& format, va_list args);

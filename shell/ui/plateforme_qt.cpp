@@ -1,0 +1,63 @@
+#include "shell/ui/plateforme_qt.h"
+
+#include "shell/ui/qt_textes.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <chrono>
+#include <cstdlib>
+
+uint32_t PlateformeQt::Tick()
+{
+    using namespace std::chrono;
+    return static_cast<uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+DateHeure PlateformeQt::Maintenant()
+{
+    const QDateTime t = QDateTime::currentDateTime();
+    return {t.date().year(), t.date().month(), t.date().day(), t.time().hour(), t.time().minute(), t.time().second()};
+}
+
+BoutonMessage PlateformeQt::Message(const DemandeMessage& demande)
+{
+    QMessageBox boite(proprietaire_);
+    boite.setText(VersQString(demande.Texte));
+    boite.setInformativeText(VersQString(demande.Detail));
+    boite.exec();
+    return BoutonMessage::Premier;
+}
+
+std::optional<std::string> PlateformeQt::Fichier(const DemandeFichier&) { return std::nullopt; }
+std::optional<std::string> PlateformeQt::MotDePasse() { return std::nullopt; }
+std::string PlateformeQt::NouveauMotDePasse() { return {}; }
+ReponseBascule PlateformeQt::Bascule() { return {}; }
+
+void PlateformeQt::Bip() { QApplication::beep(); }
+
+void PlateformeQt::RapportFatal(const std::string& legende, const std::string& texte)
+{
+    QMessageBox boite(QMessageBox::Critical, VersQString(legende), VersQString(texte), QMessageBox::Ok);
+    boite.setWindowModality(Qt::ApplicationModal);
+    boite.exec();
+    // The meeting file was rewritten after the last change: ending here loses nothing.
+    std::exit(EXIT_FAILURE);
+}
+
+bool PlateformeQt::Aide(int, bool) { return false; }
+
+bool PlateformeQt::OuvrirDocument(const std::string& chemin)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(chemin)));
+}
+
+std::string PlateformeQt::DossierDocuments()
+{
+    return QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).toStdString();
+}

@@ -1,0 +1,29 @@
+#pragma once
+// The platform port of the running program: real dialogs, the real clock.
+
+#include "engine/plateforme.h"
+
+class QWidget;
+
+class PlateformeQt : public Plateforme {
+public:
+    // The window that owns the dialogs the core opens (the main window once it exists).
+    void DefinirProprietaire(QWidget* proprietaire) { proprietaire_ = proprietaire; }
+    QWidget* Proprietaire() const { return proprietaire_; }
+
+    uint32_t Tick() override;
+    DateHeure Maintenant() override;
+    BoutonMessage Message(const DemandeMessage& demande) override;
+    std::optional<std::string> Fichier(const DemandeFichier& demande) override;
+    std::optional<std::string> MotDePasse() override;
+    std::string NouveauMotDePasse() override;
+    ReponseBascule Bascule() override;
+    void Bip() override;
+    void RapportFatal(const std::string& legende, const std::string& texte) override;
+    bool Aide(int sujet, bool popup) override;
+    bool OuvrirDocument(const std::string& chemin) override;
+    std::string DossierDocuments() override;
+
+private:
+    QWidget* proprietaire_ = nullptr;
+};

@@ -1,0 +1,79 @@
+#include "stand/sortie.h"
+
+#include "engine/compatibilite.h"
+#include "engine/etat.h"
+#include "engine/frequences.h"
+
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
+int32_t CreneauLibre24(EtatGlobal& etat)
+{
+    for (int32_t f = PREMIER_CRENEAU_24; f <= DERNIER_CRENEAU_24; f += PAS_CRENEAU_24) {
+        // A plan may hold the band without every slot; a missing slot is simply not free.
+        const int i = etat.Index.Chercher(etat.PlanFrequences, f);
+        if (i >= 0 && etat.PlanFrequences[static_cast<std::size_t>(i)].Etat == Libre) return f;
+    }
+    return 0;
+}
+
+bool SortieFrequence(EtatGlobal& etat, EntreeFrequence& entree, int32_t numeroFiche)
+{
+    if (&entree == &etat.EntreeSansFrequence || entree.Etat >= Sortie) return false;
+    FicheVol* fiche = nullptr;
+    if (numeroFiche != FICHE_LIBRE) {
+        fiche = ChercheFiche(etat, numeroFiche, 1);
+        if (!fiche) return false;
+        CopierChamp(entree.Libelle, LibelleSortie(numeroFiche, LibelleEntree(etat, entree.Index)));
+    }
+    entree.Etat = Sortie;
+    entree.FicheEmettrice = numeroFiche;
+    entree.RangPlanifie = 0;
+    entree.DebutEmission = etat.Port.Tick();
+    if (fiche) {
+        fiche->Etat = EnVol;
+        ++fiche->NbVols;
+    }
+    MoteurSortie(etat, entree.Index);
+    return true;
+}
+
+void RecompteSorties(EtatGlobal& etat)
+{
+    std::vector<std::pair<uint32_t, int32_t>> sorties;
+    for (const EntreeFrequence& e : etat.PlanFrequences)
+        if (e.Etat >= Sortie) sorties.emplace_back(e.DebutEmission, e.FicheEmettrice);
+    etat.NbSorties = static_cast<int32_t>(sorties.size());
+    std::sort(sorties.begin(), sorties.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+
+    auto& bandeau = etat.BandeauSorties;
+    if (sorties.empty()) {
+        bandeau = " - - - - - - - - ";
+    } else {
+        static constexpr std::string_view FIN = "<>  ";
+        static constexpr std::string_view SUITE = "...  ";
+        bandeau.Vider();
+        for (const auto& [debut, fiche] : sorties) {
+            const std::string element = fiche == FICHE_LIBRE ? "?  " : std::to_string(fiche) + "  ";
+            // Past its room the ticker keeps the oldest exits and says that more follow.
+            if (bandeau.Place() < element.size() + SUITE.size() + FIN.size()) {
+                bandeau.Ajouter(SUITE);
+                break;
+            }
+            bandeau.Ajouter(element);
+        }
+        bandeau.Ajouter(FIN);
+    }
+    while (bandeau.Longueur() < 25) bandeau.Ajouter(bandeau.Chaine());
+}
+
+bool EstBloquee(EtatGlobal& etat, const EntreeFrequence& entree)
+{
+    const auto& c = etat.Contraintes;
+    return entree.Etat >= Sortie || FrequenceBloquee(etat, entree.Index) ||
+           (c.ControleIntermodulation && entree.Etat >= FrequenceImage) ||
+           (c.LimiteEmissions && etat.NbSorties >= c.NbMaxEmissions);
+}
