@@ -82,8 +82,12 @@ struct EtatGlobal {
     TexteFixe<1024> BandeauSorties{" - - - - - - - - "};
     TexteFixe<1024> TexteDefilant2;
 
-    // --- Texts and messages ------------------------------------------------
+    // --- Screen and language ---------------------------------------------------
+    int32_t LargeurEcran = 1024;
+    int32_t HauteurEcran = 768;
     int32_t DecalageLangue = 0;
+
+    // --- Texts and messages ------------------------------------------------
     TexteFixe<250> TexteMessage;
     TexteFixe<128> TexteDetail;
     TexteFixe<254> TexteCourant;

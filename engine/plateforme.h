@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 struct DateHeure {
     int Annee = 2000;   // four digits
@@ -30,7 +32,7 @@ enum class BoutonMessage { Premier, Second, Troisieme, Echappement };
 struct DemandeFichier {
     bool Enregistrer = false;      // save dialog (asks before replacing)
     std::string Titre;             // Windows-1252
-    std::string Filtre;            // description|pattern|... as the string table holds it
+    std::vector<std::pair<std::string, std::string>> Filtres;   // (description, pattern)
     std::string Extension;         // default extension, without the dot
     std::string NomPropose;        // Windows-1252
 };

@@ -30,3 +30,9 @@ void MessageMemoireInsuffisante(EtatGlobal& etat)
 {
     AfficherMessageTexte(etat, 87);
 }
+
+void OuvrirAideMessage(EtatGlobal& etat, int sujet)
+{
+    if (sujet > 99) etat.Port.Aide(sujet - 100, true);
+    else if (sujet > 0) etat.Port.Aide(sujet, false);
+}

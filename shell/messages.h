@@ -15,5 +15,8 @@ int AfficherMessage(EtatGlobal& etat);
 // String n of the running language with a button set and a help topic.
 int AfficherMessageTexte(EtatGlobal& etat, int n, int jeuBoutons = BOUTONS_OK, int sujetAide = 0);
 
+// The "?" of a message: a topic above 99 is the pop-up of topic - 100.
+void OuvrirAideMessage(EtatGlobal& etat, int sujet);
+
 // String 87, when a card or a plan node cannot be allocated.
 void MessageMemoireInsuffisante(EtatGlobal& etat);

@@ -12,6 +12,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     PlateformeQt plateforme;
     EtatGlobal etat(plateforme);
+    plateforme.DefinirEtat(&etat);
     QMainWindow fenetre;
     TexteTitre(etat, &fenetre, 1);
     fenetre.resize(1024, 768);

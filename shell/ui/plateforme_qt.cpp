@@ -1,5 +1,7 @@
 #include "shell/ui/plateforme_qt.h"
 
+#include "shell/messages.h"
+#include "shell/ui/dialogue_message.h"
 #include "shell/ui/qt_textes.h"
 
 #include <QApplication>
@@ -27,11 +29,8 @@ DateHeure PlateformeQt::Maintenant()
 
 BoutonMessage PlateformeQt::Message(const DemandeMessage& demande)
 {
-    QMessageBox boite(proprietaire_);
-    boite.setText(VersQString(demande.Texte));
-    boite.setInformativeText(VersQString(demande.Detail));
-    boite.exec();
-    return BoutonMessage::Premier;
+    EtatGlobal& etat = *etat_;
+    return OuvrirDialogueMessage(etat, demande, [&etat](int sujet) { OuvrirAideMessage(etat, sujet); }, proprietaire_);
 }
 
 std::optional<std::string> PlateformeQt::Fichier(const DemandeFichier&) { return std::nullopt; }

@@ -4,12 +4,15 @@
 #include "engine/plateforme.h"
 
 class QWidget;
+struct EtatGlobal;
 
 class PlateformeQt : public Plateforme {
 public:
     // The window that owns the dialogs the core opens (the main window once it exists).
     void DefinirProprietaire(QWidget* proprietaire) { proprietaire_ = proprietaire; }
     QWidget* Proprietaire() const { return proprietaire_; }
+    // The meeting whose language the dialogs speak; set once it exists.
+    void DefinirEtat(EtatGlobal* etat) { etat_ = etat; }
 
     uint32_t Tick() override;
     DateHeure Maintenant() override;
@@ -26,4 +29,5 @@ public:
 
 private:
     QWidget* proprietaire_ = nullptr;
+    EtatGlobal* etat_ = nullptr;
 };

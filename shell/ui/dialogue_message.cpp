@@ -1,0 +1,134 @@
+#include "shell/ui/dialogue_message.h"
+
+#include "engine/etat.h"
+#include "shell/messages.h"
+#include "shell/ui/images.h"
+#include "shell/ui/qt_textes.h"
+#include "shell/ui/ressources_qt.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+constexpr int LARGEUR = 470;
+constexpr int MARGE = 20;
+const QRect MESSAGE(100, 20, 270, 230);
+const QRect DETAIL(20, 110, 430, 90);
+constexpr int DRAPEAUX = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+
+QFont PoliceMessage()
+{
+    QFont f = QApplication::font();
+    f.setPointSizeF(f.pointSizeF() * 1.25);
+    f.setBold(true);
+    return f;
+}
+
+} // namespace
+
+DialogueMessage::DialogueMessage(const EtatGlobal& etat, const DemandeMessage& demande,
+                                 std::function<void(int)> aide, QWidget* parent)
+    : QDialog(parent), etat_(etat), texte_(VersQString(demande.Texte)), detail_(VersQString(demande.Detail))
+{
+    setObjectName(QStringLiteral("DIALMESS"));
+    setWindowTitle(TexteQt(etat, 185));
+    setModal(true);
+    auto bouton = [this](int id) {
+        auto* b = new QPushButton(this);
+        b->setObjectName(QString::number(id));
+        b->setAutoDefault(false);
+        return b;
+    };
+    premier_ = bouton(312);
+    second_ = bouton(311);
+    troisieme_ = bouton(424);
+    aide_ = bouton(850);
+    aide_->setText(TexteQt(etat, 186));
+    premier_->setDefault(true);
+    const bool ouiNon = demande.JeuBoutons == BOUTONS_OUI_NON || demande.JeuBoutons == BOUTONS_OUI_NON_CONTINUER;
+    premier_->setText(ouiNon ? TexteQt(etat, 28) : TexteQt(etat, 176));
+    second_->setText(TexteQt(etat, 29));
+    troisieme_->setText(demande.JeuBoutons == BOUTONS_OUI_NON_CONTINUER ? TexteQt(etat, 724) : TexteQt(etat, 177));
+    second_->setVisible(ouiNon);
+    troisieme_->setVisible(demande.JeuBoutons == BOUTONS_OUI_NON_CONTINUER);
+    aide_->setVisible(demande.SujetAide != 0);
+    icone_ = demande.JeuBoutons == BOUTONS_OUI_NON ? QStringLiteral("QUESTION") : QStringLiteral("ALERTE");
+
+    connect(premier_, &QPushButton::clicked, this, [this] { Fermer(BoutonMessage::Premier); });
+    connect(second_, &QPushButton::clicked, this, [this] { Fermer(BoutonMessage::Second); });
+    connect(troisieme_, &QPushButton::clicked, this, [this] { Fermer(BoutonMessage::Troisieme); });
+    const int sujet = demande.SujetAide;
+    connect(aide_, &QPushButton::clicked, this, [aide, sujet] { if (aide) aide(sujet); });
+    Disposer();
+}
+
+// The message and detail keep their places; a long message pushes the detail
+// down instead of running under it.
+void DialogueMessage::Disposer()
+{
+    const QFontMetrics mesureMessage(PoliceMessage());
+    const QRect message = mesureMessage.boundingRect(MESSAGE, DRAPEAUX, texte_);
+    zoneMessage_ = QRect(MESSAGE.topLeft(), QSize(MESSAGE.width(), std::max(message.height(), 64)));
+    int bas = std::max(zoneMessage_.bottom(), 20 + 64);
+    if (!detail_.isEmpty()) {
+        const QFontMetrics mesureDetail(QApplication::font());
+        const int haut = std::max(DETAIL.top(), bas + 10);
+        const QRect d = mesureDetail.boundingRect(QRect(DETAIL.left(), haut, DETAIL.width(), 10000), DRAPEAUX, detail_);
+        zoneDetail_ = QRect(DETAIL.left(), haut, DETAIL.width(), d.height());
+        bas = zoneDetail_.bottom();
+    } else {
+        zoneDetail_ = QRect();
+    }
+    const int yBoutons = bas + 16;
+    int x = LARGEUR - MARGE;
+    for (QPushButton* b : {aide_, troisieme_, second_, premier_}) {
+        if (b->isHidden()) continue;
+        const QSize t = b->sizeHint().expandedTo(QSize(b == aide_ ? 32 : 88, 28));
+        x -= t.width();
+        b->setGeometry(x, yBoutons, t.width(), t.height());
+        x -= 8;
+    }
+    setFixedSize(LARGEUR, yBoutons + 28 + MARGE);
+}
+
+void DialogueMessage::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.drawPixmap(20, 20, Image(icone_, QSize(64, 64)));
+    p.setFont(PoliceMessage());
+    p.setPen(QColor(0, 0, 255));
+    p.drawText(zoneMessage_, DRAPEAUX, texte_);
+    if (!detail_.isEmpty()) {
+        p.setFont(QApplication::font());
+        p.setPen(Qt::black);
+        p.drawText(zoneDetail_, DRAPEAUX, detail_);
+    }
+}
+
+void DialogueMessage::showEvent(QShowEvent* e)
+{
+    QApplication::beep();
+    QDialog::showEvent(e);
+}
+
+void DialogueMessage::Fermer(BoutonMessage b)
+{
+    bouton_ = b;
+    done(b == BoutonMessage::Premier ? 1 : 0);
+}
+
+void DialogueMessage::reject()
+{
+    bouton_ = BoutonMessage::Echappement;
+    QDialog::reject();
+}
+
+BoutonMessage OuvrirDialogueMessage(const EtatGlobal& etat, const DemandeMessage& demande,
+                                    std::function<void(int)> aide, QWidget* parent)
+{
+    DialogueMessage d(etat, demande, std::move(aide), parent);
+    d.exec();
+    return d.Bouton();
+}

@@ -1,0 +1,85 @@
+#include "storage/historique.h"
+
+#include "engine/cp1252.h"
+#include "engine/etat.h"
+#include "shell/messages.h"
+#include "shell/textes.h"
+#include "storage/chemins.h"
+#include "storage/manifestation.h"
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+
+namespace {
+
+constexpr std::array<NumTexte, 17> LIBELLES = {{
+    {121}, {122}, {123}, {124}, {125}, {126}, {127}, {128}, {129},
+    {130}, {131}, {132}, {133}, {134}, {135}, {148}, {66},
+}};
+
+} // namespace
+
+std::string LigneHistorique(EtatGlobal& etat, int evenement)
+{
+    const std::string libelle =
+        evenement >= 0 && evenement < static_cast<int>(LIBELLES.size()) ? Texte(etat, LIBELLES[static_cast<std::size_t>(evenement)].n) : "";
+    const DateHeure t = etat.Port.Maintenant();
+    char heure[16];
+    std::snprintf(heure, sizeof heure, "%02d:%02d:%02d", t.Heure, t.Minute, t.Seconde);
+    char ligne[256];
+    std::snprintf(ligne, sizeof ligne, "%s %s   %-20.20s %s\r\n", etat.DateHistorique.c_str(), heure,
+                  libelle.c_str(), etat.TexteEvenement.c_str());
+    return ligne;
+}
+
+void EcrireHistorique(EtatGlobal& etat, int evenement)
+{
+    if (!etat.HistoriqueActif || etat.CheminHistorique.empty()) return;
+    // UTF-8, so that any editor of today shows the accents of the labels and names.
+    const std::string ligne = Cp1252VersUtf8(LigneHistorique(etat, evenement));
+    std::ofstream f(CheminNatif(etat.CheminHistorique), std::ios::binary | std::ios::app);
+    if (!f) return;
+    f.write(ligne.data(), static_cast<std::streamsize>(ligne.size()));
+    f.flush();
+}
+
+void PreparerHistorique(EtatGlobal& etat)
+{
+    const std::string base = etat.SauvegardeActive && !etat.CheminManifestation.empty()
+                                 ? etat.CheminManifestation
+                                 : JoindreChemin(etat.Port.DossierDocuments(), "SpyKoral");
+    etat.CheminHistorique = RemplacerExtension(base, ".txt");
+    const DateHeure d = etat.Port.Maintenant();
+    char date[16];
+    std::snprintf(date, sizeof date, "%02d/%02d/%02d", d.Jour, d.Mois, d.Annee % 100);
+    etat.DateHistorique = date;
+}
+
+void DemarrerHistorique(EtatGlobal& etat)
+{
+    etat.HistoriqueActif = etat.HistoriqueAuDemarrage ? 1 : 0;
+    if (!etat.HistoriqueActif) return;
+    char texte[32];
+    std::snprintf(texte, sizeof texte, "---> %u", static_cast<unsigned>(etat.ModeSortie));
+    etat.TexteEvenement = texte;
+    EcrireHistorique(etat, EVT_LANCEMENT);
+}
+
+void CommandeEnregistrerHistorique(EtatGlobal& etat)
+{
+    etat.HistoriqueActif = 1;
+    SauverManifestation(etat);
+}
+
+void CommandeArreterHistorique(EtatGlobal& etat)
+{
+    EcrireHistorique(etat, EVT_ARRET_HISTORIQUE);
+    etat.HistoriqueActif = 0;
+    SauverManifestation(etat);
+}
+
+void CommandeVoirHistorique(EtatGlobal& etat)
+{
+    if (!etat.Port.OuvrirDocument(etat.CheminHistorique)) AfficherMessageTexte(etat, 77);
+}
