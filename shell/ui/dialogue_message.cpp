@@ -85,7 +85,7 @@ void DialogueMessage::Disposer()
     int x = LARGEUR - MARGE;
     for (QPushButton* b : {aide_, troisieme_, second_, premier_}) {
         if (b->isHidden()) continue;
-        const QSize t = b->sizeHint().expandedTo(QSize(b == aide_ ? 32 : 88, 28));
+        const QSize t = b == aide_ ? QSize(32, 28) : b->sizeHint().expandedTo(QSize(88, 28));
         x -= t.width();
         b->setGeometry(x, yBoutons, t.width(), t.height());
         x -= 8;
