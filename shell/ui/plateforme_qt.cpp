@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QUrl>
@@ -33,7 +34,26 @@ BoutonMessage PlateformeQt::Message(const DemandeMessage& demande)
     return OuvrirDialogueMessage(etat, demande, [&etat](int sujet) { OuvrirAideMessage(etat, sujet); }, proprietaire_);
 }
 
-std::optional<std::string> PlateformeQt::Fichier(const DemandeFichier&) { return std::nullopt; }
+std::optional<std::string> PlateformeQt::Fichier(const DemandeFichier& demande)
+{
+    QStringList filtres;
+    for (const auto& [description, motif] : demande.Filtres)
+        filtres << QStringLiteral("%1 (%2)").arg(VersQString(description).trimmed(), VersQString(motif).replace(';', ' '));
+    QFileDialog dialogue(proprietaire_, VersQString(demande.Titre));
+    dialogue.setNameFilters(filtres);
+    dialogue.setDefaultSuffix(QString::fromStdString(demande.Extension));
+    dialogue.setOption(QFileDialog::ReadOnly, false);
+    if (demande.Enregistrer) {
+        dialogue.setAcceptMode(QFileDialog::AcceptSave);
+        dialogue.setFileMode(QFileDialog::AnyFile);
+        dialogue.selectFile(VersQString(demande.NomPropose));
+    } else {
+        dialogue.setAcceptMode(QFileDialog::AcceptOpen);
+        dialogue.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()) return std::nullopt;
+    return QDir::toNativeSeparators(dialogue.selectedFiles().front()).toStdString();
+}
 std::optional<std::string> PlateformeQt::MotDePasse() { return std::nullopt; }
 std::string PlateformeQt::NouveauMotDePasse() { return {}; }
 ReponseBascule PlateformeQt::Bascule() { return {}; }
