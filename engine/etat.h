@@ -76,16 +76,22 @@ struct EtatGlobal {
     int32_t CleTri = 0;
     int32_t FrequenceChoisie = 0;
     int32_t SortieDemandee = 0;
+    // A command a dialog asks the main window to run once it has closed (222), 0 for none.
+    int32_t CommandeDemandee = 0;
     int32_t NePlusProposer = 0;
     int32_t ResultatConflit = 0;
     TexteFixe<16> MotDePasse;          // at most 12 characters
     TexteFixe<1024> BandeauSorties{" - - - - - - - - "};
     TexteFixe<1024> TexteDefilant2;
 
-    // --- Screen and language ---------------------------------------------------
+    // --- Screen, language and main window ---------------------------------------
     int32_t LargeurEcran = 1024;
     int32_t HauteurEcran = 768;
     int32_t DecalageLangue = 0;
+    int32_t LargeurBouton = 140;
+    int32_t HauteurBouton = 25;
+    TexteFixe<64> TitreFenetre;
+    std::string CheminAide;            // UTF-8
 
     // --- Texts and messages ------------------------------------------------
     TexteFixe<250> TexteMessage;

@@ -1,8 +1,12 @@
 #include "stand/sortie.h"
 
 #include "engine/compatibilite.h"
+#include "engine/conflit.h"
 #include "engine/etat.h"
 #include "engine/frequences.h"
+#include "shell/messages.h"
+#include "shell/textes.h"
+#include "storage/historique.h"
 
 #include <algorithm>
 #include <string>
@@ -76,4 +80,42 @@ bool EstBloquee(EtatGlobal& etat, const EntreeFrequence& entree)
     return entree.Etat >= Sortie || FrequenceBloquee(etat, entree.Index) ||
            (c.ControleIntermodulation && entree.Etat >= FrequenceImage) ||
            (c.LimiteEmissions && etat.NbSorties >= c.NbMaxEmissions);
+}
+
+EntreeFrequence* EntreeDeSortie(EtatGlobal& etat, int32_t frequence)
+{
+    if (frequence == FREQUENCE_AUCUNE) return nullptr;
+    if (!Est24GHz(frequence)) return ChercheFrequence(etat, frequence);
+    const int32_t creneau = CreneauLibre24(etat);
+    if (creneau == 0) {
+        AfficherMessageTexte(etat, 166);
+        return nullptr;
+    }
+    return ChercheFrequence(etat, creneau);
+}
+
+bool SortirFiche(EtatGlobal& etat, int32_t numero)
+{
+    etat.FicheCourante = numero;
+    const FicheVol* fiche = ChercheFiche(etat, numero, 1);
+    if (!fiche) return false;
+    EntreeFrequence* entree = EntreeDeSortie(etat, fiche->Frequence);
+    if (!entree || RapportConflit(etat, entree->Index, true, true) != 0) return false;
+    if (!SortieFrequence(etat, *entree, numero)) return false;
+    RecompteSorties(etat);
+    etat.TexteEvenement = TexteVolHistorique(entree->Frequence, numero, VueChamp(fiche->Nom));
+    EcrireHistorique(etat, EVT_SORTIE);
+    return true;
+}
+
+bool SortirSansFiche(EtatGlobal& etat, int32_t frequence, int32_t ficheCourante, DetailSortieLibre detail)
+{
+    etat.FicheCourante = ficheCourante;
+    EntreeFrequence* entree = EntreeDeSortie(etat, frequence);
+    if (!entree || RapportConflit(etat, entree->Index, true, true) != 0) return false;
+    if (!SortieFrequence(etat, *entree, FICHE_LIBRE)) return false;
+    RecompteSorties(etat);
+    etat.TexteEvenement = detail(entree->Frequence, Texte(etat, 50));
+    EcrireHistorique(etat, EVT_SORTIE);
+    return true;
 }

@@ -3,6 +3,8 @@
 // recount with its ticker text, and the rule that paints a line in alert colour.
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 struct EtatGlobal;
 struct EntreeFrequence;
@@ -14,3 +16,18 @@ int32_t CreneauLibre24(EtatGlobal& etat);
 bool SortieFrequence(EtatGlobal& etat, EntreeFrequence& entree, int32_t numeroFiche);
 void RecompteSorties(EtatGlobal& etat);
 bool EstBloquee(EtatGlobal& etat, const EntreeFrequence& entree);
+
+// The entry a transmitter on `frequence` leaves on: its own plan entry, or for
+// 2.4 GHz the first free slot. Nothing when every slot is taken (string 166 has
+// been shown), for FREQUENCE_AUCUNE, or when the lookup missed (fatal).
+EntreeFrequence* EntreeDeSortie(EtatGlobal& etat, int32_t frequence);
+
+// A card's whole exit: FicheCourante, its entry, the conflict report, and when
+// allowed the commit, the recount and event 11. False when nothing went out.
+bool SortirFiche(EtatGlobal& etat, int32_t numero);
+
+// The exit of a transmitter without card on `frequence` (the 2.4 GHz band takes
+// a slot); `detail` writes event 11's text from the frequency and string 50.
+// FicheCourante takes `ficheCourante` first.
+using DetailSortieLibre = std::string (*)(int32_t frequence, std::string_view texte);
+bool SortirSansFiche(EtatGlobal& etat, int32_t frequence, int32_t ficheCourante, DetailSortieLibre detail);

@@ -1,0 +1,67 @@
+#include "stand/defilant.h"
+
+#include "engine/etat.h"
+#include "engine/frequences.h"
+#include "shell/textes.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A remark can hold 127 characters; on a ticker its beginning says enough.
+constexpr std::size_t LONGUEUR_REMARQUE = 40;
+constexpr std::string_view SEPARATEUR = "   ";
+constexpr std::string_view RIEN = " - - - - - - - - ";
+
+// The nodes still to come of one list, in rank order.
+std::vector<const EntreePlan*> AVenir(const EtatGlobal& etat, int32_t liste)
+{
+    std::vector<const EntreePlan*> noeuds;
+    for (const EntreePlan& e : etat.ListePlan)
+        if (e.Liste == liste && e.EtatVol == VolEnAttente) noeuds.push_back(&e);
+    std::stable_sort(noeuds.begin(), noeuds.end(), [](const EntreePlan* a, const EntreePlan* b) { return a->Rang < b->Rang; });
+    return noeuds;
+}
+
+const FicheVol* Fiche(const EtatGlobal& etat, int32_t numero)
+{
+    for (const FicheVol& f : etat.Fiches)
+        if (f.Numero == numero) return &f;
+    return nullptr;
+}
+
+// "%u %s %s   " for a flight, string 49 for a pause, the text of a remark.
+std::string Element(const EtatGlobal& etat, const EntreePlan& noeud)
+{
+    if (noeud.NumeroFiche == FICHE_PAUSE) return Texte(etat, 49) + " ";
+    const FicheVol* fiche = Fiche(etat, noeud.NumeroFiche);
+    // A ticker never ends the program: a node without its card is left out.
+    if (!fiche) return {};
+    if (EstRemarque(fiche->Numero))
+        return std::string(VueChamp(fiche->Modele).substr(0, LONGUEUR_REMARQUE)) + std::string(SEPARATEUR);
+    const std::string nom(VueChamp(fiche->Nom));
+    return FormaterTexte(Texte(etat, 170), static_cast<unsigned>(fiche->Numero), nom.c_str(),
+                         LibelleFrequence(fiche->Frequence).c_str());
+}
+
+} // namespace
+
+void MajTexteDefilant2(EtatGlobal& etat)
+{
+    auto& texte = etat.TexteDefilant2;
+    texte.Vider();
+    if (etat.ModeSortie != ModeFileAttente && etat.ModeSortie != ModePlanifie) return;
+    const bool file = etat.ModeSortie == ModeFileAttente;
+    texte = file ? Texte(etat, 168) : Texte(etat, 169);
+    int nommes = 0;
+    for (const EntreePlan* noeud : AVenir(etat, file ? FileAttente : PlanVols)) {
+        if (nommes == NB_ELEMENTS_DEFILANT2) break;
+        const std::string element = Element(etat, *noeud);
+        if (element.empty()) continue;
+        texte.Ajouter(element);
+        ++nommes;
+    }
+    if (nommes == 0) texte.Ajouter(RIEN);
+}
