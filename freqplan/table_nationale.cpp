@@ -1,7 +1,7 @@
 #include "freqplan/table_nationale.h"
 
 // Ascending frequency order, as the catalogue expects before its first sort.
-const std::array<FrequenceNationale, NB_FREQUENCES_NATIONALES> TableNationale = {{
+constexpr std::array<FrequenceNationale, NB_FREQUENCES_NATIONALES> TableNationale = {{
     // 26 MHz (39)
     {26815, 0}, {26825, 0}, {26835, 0}, {26845, 0}, {26855, 0}, {26865, 0},
     {26875, 0}, {26885, 0}, {26895, 0}, {26905, 0}, {26915, 0}, {26925, 0},
@@ -43,3 +43,63 @@ const std::array<FrequenceNationale, NB_FREQUENCES_NATIONALES> TableNationale = 
     {2400360, 0}, {2400380, 0}, {2400400, 0}, {2400420, 0}, {2400440, 0}, {2400460, 0},
     {2400480, 0},
 }};
+
+namespace {
+
+// Each nation's frequencies as inclusive runs of TableNationale (both ends are
+// table frequencies); the flags are laid out from them at compile time.
+struct Plage {
+    int32_t De, A;
+};
+
+constexpr Plage ALLEMAGNE[] = {
+    {26995, 27145}, {27195, 27195}, {27255, 27255}, {35010, 35200}, {35820, 35910},
+    {40665, 40695}, {40715, 40735}, {40765, 40785}, {40815, 40835}, {40865, 40885},
+    {40915, 40935}, {40965, 40985},
+};
+constexpr Plage BELGIQUE[] = {
+    {26995, 26995}, {27045, 27045}, {27095, 27095}, {27145, 27145}, {27195, 27195},
+    {35000, 35330}, {40575, 40695},
+};
+constexpr Plage ESPAGNE[] = {{35030, 35200}, {40665, 40695}};
+constexpr Plage FRANCE[] = {
+    {26815, 26915}, {26995, 26995}, {27045, 27045}, {27095, 27095}, {27145, 27145},
+    {27195, 27195}, {35000, 35010}, {40665, 40695}, {41060, 41200}, {72210, 72490},
+    {2400000, 2400480},
+};
+constexpr Plage GRANDE_BRETAGNE[] = {
+    {26975, 26975}, {26995, 26995}, {27025, 27025}, {27045, 27045}, {27075, 27075},
+    {27095, 27095}, {27125, 27125}, {27145, 27225}, {27255, 27255}, {35010, 35250},
+    {40665, 40955}, {2400000, 2400480},
+};
+constexpr Plage ITALIE[] = {
+    {26995, 26995}, {27045, 27045}, {27095, 27095}, {27145, 27145}, {27195, 27195},
+    {27235, 27235}, {27275, 27275}, {35010, 35220}, {40665, 40695}, {40715, 40735},
+    {40765, 40785}, {40815, 40835}, {40865, 40885},
+};
+constexpr Plage LUXEMBOURG[] = {
+    {26995, 26995}, {27045, 27045}, {27095, 27095}, {27145, 27145}, {27195, 27195},
+    {35000, 35220}, {40665, 40695},
+};
+constexpr Plage SUISSE[] = {
+    {26995, 26995}, {27045, 27045}, {27095, 27095}, {27145, 27145}, {27195, 27195},
+    {35010, 35220}, {40665, 40695}, {40715, 40735}, {40765, 40785}, {40815, 40835},
+    {40865, 40885}, {40915, 40935}, {40965, 40985},
+};
+
+template <std::size_t N>
+constexpr AutorisationsNation Drapeaux(const Plage (&plages)[N])
+{
+    AutorisationsNation d{};
+    for (const Plage& p : plages)
+        for (std::size_t i = 0; i < TableNationale.size(); ++i)
+            if (TableNationale[i].Frequence >= p.De && TableNationale[i].Frequence <= p.A) d[i] = 1;
+    return d;
+}
+
+} // namespace
+
+constexpr std::array<AutorisationsNation, NB_NATIONS> AutorisationsNationales = {
+    Drapeaux(ALLEMAGNE), Drapeaux(BELGIQUE), Drapeaux(ESPAGNE),    Drapeaux(FRANCE),
+    Drapeaux(GRANDE_BRETAGNE), Drapeaux(ITALIE), Drapeaux(LUXEMBOURG), Drapeaux(SUISSE),
+};

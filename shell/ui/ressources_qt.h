@@ -18,6 +18,8 @@ inline const QColor Noir{0, 0, 0};
 inline const QColor TitreVert{0, 200, 0};
 inline const QColor TitreRouge{255, 0, 0};
 inline const QColor Alerte{255, 128, 0};
+// Validated lines of the band editor: the green of "may go", not the blue of "out".
+inline const QColor Validee{0, 150, 0};
 } // namespace Couleurs
 
 struct Polices {
