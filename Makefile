@@ -9,7 +9,7 @@ PACKAGES := g++ cmake make qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev \
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all setup configure build test run bench clean
+.PHONY: all setup configure build test run bench fuzz clean
 
 all: build
 
@@ -37,8 +37,16 @@ run: build
 	./$(BUILD)/koralis "$(CURDIR)/$(BUILD)/EXEMPLE4.MHZ"
 
 bench: configure
-	cmake --build $(BUILD) -j $(JOBS) --target koral_bench
-	./$(BUILD)/koral_bench
+	cmake --build $(BUILD) -j $(JOBS) --target koral_bench koral_bench_ui
+	./$(BUILD)/bench/koral_bench
+	./$(BUILD)/bench/koral_bench_ui
+
+# Each fuzzer for FUZZ_SECONDS (clang's libFuzzer; not part of make test).
+FUZZ_SECONDS ?= 60
+fuzz: setup
+	cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DKORAL_FUZZ=ON
+	cmake --build $(BUILD)-fuzz -j $(JOBS)
+	for f in $(BUILD)-fuzz/fuzz/fuzz_*; do $$f -max_total_time=$(FUZZ_SECONDS) -max_len=65536; done
 
 clean:
 	rm -rf $(BUILD)

@@ -5,7 +5,7 @@
 #include "engine/etat.h"
 #include "engine/frequences.h"
 #include "freqplan/table_nationale.h"
-#include "bench/plateforme_banc.h"
+#include "engine/plateforme_silencieuse.h"
 
 #include <benchmark/benchmark.h>
 
@@ -15,7 +15,7 @@ namespace {
 
 constexpr int TOUS = -1;
 
-std::unique_ptr<EtatGlobal> Preparer(PlateformeBanc& port, int sorties, bool litteral_)
+std::unique_ptr<EtatGlobal> Preparer(PlateformeSilencieuse& port, int sorties, bool litteral_)
 {
     auto etat = std::make_unique<EtatGlobal>(port);
     std::vector<EntreeFrequence> plan;
@@ -81,7 +81,7 @@ bool Identiques(const EtatGlobal& a, const EtatGlobal& b)
 // Both engines from the same start must leave the same statuses and marks.
 bool Verifier(int sorties)
 {
-    PlateformeBanc port;
+    PlateformeSilencieuse port;
     auto rapide = Preparer(port, sorties, false);
     auto lent = Preparer(port, sorties, true);
     if (!Identiques(*rapide, *lent)) return false;
@@ -101,7 +101,7 @@ void Maj(benchmark::State& state, bool litteral_)
         state.SkipWithError("the fast engine and the literal one disagree");
         return;
     }
-    PlateformeBanc port;
+    PlateformeSilencieuse port;
     auto etat = Preparer(port, sorties, litteral_);
     for (auto _ : state) {
         if (litteral_) litteral::MajEtatsFrequences(*etat);
@@ -117,7 +117,7 @@ void SortieRetour(benchmark::State& state, bool litteral_)
         state.SkipWithError("the fast engine and the literal one disagree");
         return;
     }
-    PlateformeBanc port;
+    PlateformeSilencieuse port;
     auto etat = Preparer(port, sorties, litteral_);
     const int i = EntreeDuCycle(*etat);
     for (auto _ : state) {
@@ -139,4 +139,4 @@ BENCHMARK(BM_MajEtatsFrequences_Litteral) SORTIES;
 BENCHMARK(BM_SortieRetour) SORTIES;
 BENCHMARK(BM_SortieRetour_Litteral) SORTIES;
 
-BENCHMARK_MAIN();
+

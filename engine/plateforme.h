@@ -69,4 +69,6 @@ public:
     virtual bool OuvrirDocument(const std::string& chemin) = 0;
     // The user's documents folder (UTF-8), without a trailing separator.
     virtual std::string DossierDocuments() = 0;
+    // The one setting kept outside the meeting: the language of the next start.
+    virtual void EnregistrerLangue(int decalage) = 0;
 };

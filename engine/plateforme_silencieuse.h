@@ -1,9 +1,10 @@
 #pragma once
-// A silent port for the benchmarks: nothing asks the operator anything here.
+// A port with nobody at the screen: the benchmarks and the sample generator,
+// where nothing asks the operator anything.
 
 #include "engine/plateforme.h"
 
-class PlateformeBanc : public Plateforme {
+class PlateformeSilencieuse : public Plateforme {
 public:
     uint32_t Tick() override { return tick_ += 1; }
     DateHeure Maintenant() override { return {2026, 12, 6, 14, 3, 27}; }
@@ -17,6 +18,7 @@ public:
     bool Aide(int, bool) override { return false; }
     bool OuvrirDocument(const std::string&) override { return false; }
     std::string DossierDocuments() override { return "."; }
+    void EnregistrerLangue(int) override {}
 
 private:
     uint32_t tick_ = 0;

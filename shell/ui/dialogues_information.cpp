@@ -13,6 +13,7 @@
 namespace {
 
 constexpr int MARGE_IMAGES = 100;
+constexpr int HAUTEUR_EMBLEMES = 100 + 64 + 20;
 
 QLabel* Etiquette(QWidget* parent, int id, const QString& texte, bool gras = false)
 {
@@ -41,7 +42,6 @@ void Disposer(DialogueInformation* d, const QList<QWidget*>& textes, const QList
 {
     auto* colonne = new QVBoxLayout;
     for (QWidget* t : textes) colonne->addWidget(t);
-    colonne->addStretch();
     auto* rangee = new QHBoxLayout;
     rangee->addStretch();
     for (QPushButton* b : boutons) rangee->addWidget(b);
@@ -50,8 +50,9 @@ void Disposer(DialogueInformation* d, const QList<QWidget*>& textes, const QList
     tout->addLayout(colonne);
     tout->addSpacing(12);
     tout->addLayout(rangee);
-    d->setMinimumSize(largeur, 200);
-    d->resize(largeur, d->sizeHint().height());
+    // Wrapped texts take the height they need at this width, never less than the emblems.
+    d->setFixedWidth(largeur);
+    d->setFixedHeight(std::max(tout->totalHeightForWidth(largeur), HAUTEUR_EMBLEMES));
     if (!boutons.isEmpty()) boutons.front()->setDefault(true);
 }
 

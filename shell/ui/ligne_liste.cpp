@@ -45,8 +45,9 @@ void LigneListe::paint(QPainter* peintre, const QStyleOptionViewItem& option, co
     const QFontMetrics mesure(police_);
     const QRect zone(ligne.left() + decalage_, ligne.top(), ligne.width() - decalage_, ligne.height());
     if (option.state & QStyle::State_Selected) {
-        const QRect fond = mesure.boundingRect(zone, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, texte)
-                               .adjusted(-1, 0, 1, 0);
+        // The whole height of the line, so that underscores below the baseline stay in the highlight.
+        const int largeur = mesure.horizontalAdvance(texte);
+        const QRect fond(zone.left() - 1, ligne.top(), largeur + 2, ligne.height());
         peintre->fillRect(fond, option.palette.brush(QPalette::Highlight));
         peintre->setPen(option.palette.color(QPalette::HighlightedText));
     } else {

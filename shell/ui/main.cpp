@@ -1,21 +1,81 @@
-// Until the board exists the program opens a bare window titled with string 1.
+// koralis: the radio control stand of a model-aircraft flying meeting.
 #include "engine/etat.h"
+#include "shell/aide.h"
+#include "shell/commandes.h"
+#include "shell/langue.h"
+#include "shell/textes.h"
+#include "shell/ui/dialogue_langue.h"
+#include "shell/ui/dialogues_information.h"
+#include "shell/ui/fenetre_aide.h"
+#include "shell/ui/fenetre_principale.h"
+#include "shell/ui/instance_unique.h"
+#include "shell/ui/plateforme_qt.h"
 #include "shell/ui/qt_textes.h"
 
 #include <QApplication>
-#include <QMainWindow>
+#include <QDir>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
 
-#include "shell/ui/plateforme_qt.h"
+namespace {
+
+// "Langue" in the user's settings; the first start asks for it, then shows the warning.
+void LireLangue(EtatGlobal& etat)
+{
+    QSettings reglages("TRAX", "Koralis");
+    if (reglages.status() != QSettings::NoError || !reglages.isWritable()) {
+        QMessageBox::critical(nullptr, TexteQt(etat, 2), VersQString(FormaterTexte(Texte(etat, 17), "HKCU")));
+        return;
+    }
+    const QVariant langue = reglages.value("Langue");
+    if (langue.isValid()) {
+        etat.DecalageLangue = DecalageValide(langue.toInt());
+        return;
+    }
+    OuvrirDialogueLangue(etat);
+    OuvrirAvertissement(etat, nullptr);
+}
+
+// The club's logo, "KORAL/logoclub.bmp" in the documents folder, when it can be read.
+QPixmap LogoClub()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QPixmap(QDir(documents).filePath(QStringLiteral("KORAL/logoclub.bmp")));
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    if (InstanceUnique::DejaLancee()) return 0;
+
     PlateformeQt plateforme;
     EtatGlobal etat(plateforme);
     plateforme.DefinirEtat(&etat);
-    QMainWindow fenetre;
-    TexteTitre(etat, &fenetre, 1);
-    fenetre.resize(1024, 768);
+    const QRect ecran = application.primaryScreen()->geometry();
+    etat.LargeurEcran = ecran.width();
+    etat.HauteurEcran = ecran.height();
+    LireLangue(etat);
+
+    etat.CheminAide = CheminAideDepuisLigneCommande(QDir::toNativeSeparators(QCoreApplication::applicationFilePath()).toStdString());
+    FenetreAide aide(etat);
+    aide.Charger(etat.CheminAide);
+    plateforme.DefinirAide(&aide);
+
+    const QStringList arguments = QCoreApplication::arguments();
+    const std::string chemin = arguments.size() > 1 ? CheminDepuisArgument(arguments[1].toStdString()) : std::string();
+
+    FenetrePrincipale fenetre(etat);
+    plateforme.DefinirProprietaire(&fenetre);
+    fenetre.FermetureAide = [&aide] { aide.close(); };
+    if (const QPixmap logo = LogoClub(); !logo.isNull()) fenetre.DefinirLogo(logo);
+    InstanceUnique instance;
+    instance.Ecouter(&fenetre);
+
+    if (!CreerFenetrePrincipale(etat, fenetre, chemin)) return 0;
     fenetre.show();
     return application.exec();
 }

@@ -2,7 +2,9 @@
 
 #include "shell/messages.h"
 #include "shell/ui/dialogue_message.h"
+#include "shell/ui/fenetre_aide.h"
 #include "shell/ui/qt_textes.h"
+#include "stand/ui/dialogues_mode.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -10,6 +12,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -54,9 +57,9 @@ std::optional<std::string> PlateformeQt::Fichier(const DemandeFichier& demande)
     if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()) return std::nullopt;
     return QDir::toNativeSeparators(dialogue.selectedFiles().front()).toStdString();
 }
-std::optional<std::string> PlateformeQt::MotDePasse() { return std::nullopt; }
-std::string PlateformeQt::NouveauMotDePasse() { return {}; }
-ReponseBascule PlateformeQt::Bascule() { return {}; }
+std::optional<std::string> PlateformeQt::MotDePasse() { return OuvrirPassword(*etat_, proprietaire_); }
+std::string PlateformeQt::NouveauMotDePasse() { return OuvrirCreePass(*etat_, proprietaire_); }
+ReponseBascule PlateformeQt::Bascule() { return OuvrirBascule(*etat_, proprietaire_); }
 
 void PlateformeQt::Bip() { QApplication::beep(); }
 
@@ -69,11 +72,20 @@ void PlateformeQt::RapportFatal(const std::string& legende, const std::string& t
     std::exit(EXIT_FAILURE);
 }
 
-bool PlateformeQt::Aide(int, bool) { return false; }
+bool PlateformeQt::Aide(int sujet, bool popup)
+{
+    if (!aide_) return false;
+    return popup ? aide_->Popup(sujet) : aide_->Afficher(sujet);
+}
 
 bool PlateformeQt::OuvrirDocument(const std::string& chemin)
 {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(chemin)));
+}
+
+void PlateformeQt::EnregistrerLangue(int decalage)
+{
+    QSettings("TRAX", "Koralis").setValue("Langue", decalage);
 }
 
 std::string PlateformeQt::DossierDocuments()

@@ -3,6 +3,7 @@
 
 #include "engine/plateforme.h"
 
+class FenetreAide;
 class QWidget;
 struct EtatGlobal;
 
@@ -13,6 +14,7 @@ public:
     QWidget* Proprietaire() const { return proprietaire_; }
     // The meeting whose language the dialogs speak; set once it exists.
     void DefinirEtat(EtatGlobal* etat) { etat_ = etat; }
+    void DefinirAide(FenetreAide* aide) { aide_ = aide; }
 
     uint32_t Tick() override;
     DateHeure Maintenant() override;
@@ -26,8 +28,10 @@ public:
     bool Aide(int sujet, bool popup) override;
     bool OuvrirDocument(const std::string& chemin) override;
     std::string DossierDocuments() override;
+    void EnregistrerLangue(int decalage) override;
 
 private:
     QWidget* proprietaire_ = nullptr;
     EtatGlobal* etat_ = nullptr;
+    FenetreAide* aide_ = nullptr;
 };

@@ -59,6 +59,7 @@ public:
     bool AideDisponible = true;
     bool DocumentOuvrable = true;
     std::string Documents;
+    std::vector<int> LanguesEnregistrees;
 
     // --- the port -----------------------------------------------------------------
     uint32_t Tick() override { return Horloge; }
@@ -73,6 +74,7 @@ public:
     bool Aide(int sujet, bool popup) override;
     bool OuvrirDocument(const std::string& chemin) override;
     std::string DossierDocuments() override { return Documents; }
+    void EnregistrerLangue(int decalage) override { LanguesEnregistrees.push_back(decalage); }
 
 private:
     struct ReponseFichier { std::optional<std::string> Chemin; };

@@ -1,0 +1,371 @@
+#include "shell/commandes.h"
+
+#include "engine/compatibilite.h"
+#include "engine/etat.h"
+#include "shell/fenetre.h"
+#include "shell/messages.h"
+#include "shell/tableau.h"
+#include "shell/textes.h"
+#include "stand/defilant.h"
+#include "stand/modes.h"
+#include "stand/sortie.h"
+#include "storage/historique.h"
+#include "storage/manifestation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <utility>
+
+namespace {
+
+constexpr int DEFILANT_SORTIES = 1;
+constexpr int DEFILANT_SUIVANTS = 2;
+constexpr int SUJET_PLAN_VIDE = 10;
+constexpr int SUJET_SANS_SAUVEGARDE = 103;
+constexpr int SUJET_IMPORT = 155;
+constexpr int DUREE_PAR_DEFAUT = 300;
+constexpr int MAXI_PAR_DEFAUT = 5;
+
+std::string DeuxChiffres(int v)
+{
+    char t[16];
+    std::snprintf(t, sizeof t, "%02u", static_cast<unsigned>(v));
+    return t;
+}
+
+// At most two characters read, as a decimal number.
+int LireDeuxChiffres(const std::string& texte)
+{
+    int v = 0;
+    for (std::size_t i = 0; i < texte.size() && i < 2 && texte[i] >= '0' && texte[i] <= '9'; ++i) v = v * 10 + (texte[i] - '0');
+    return v;
+}
+
+void Journaliser(EtatGlobal& etat, int evenement, bool actif)
+{
+    etat.TexteEvenement = actif ? "ON" : "OFF";
+    EcrireHistorique(etat, evenement);
+}
+
+void LireDureeMax(EtatGlobal& etat, Fenetre& f)
+{
+    const int minutes = LireDeuxChiffres(f.TexteEdition(403));
+    etat.Contraintes.DureeMaxSecondes = static_cast<int32_t>(std::lround(minutes * 60.0));
+    if (etat.Contraintes.DureeMaxSecondes == 0) etat.Contraintes.DureeMaxSecondes = DUREE_PAR_DEFAUT;
+    f.EcrireEdition(403, DeuxChiffres(etat.Contraintes.DureeMaxSecondes / 60));
+}
+
+void LireMaxiEmissions(EtatGlobal& etat, Fenetre& f)
+{
+    etat.Contraintes.NbMaxEmissions = LireDeuxChiffres(f.TexteEdition(405));
+    if (etat.Contraintes.NbMaxEmissions == 0) etat.Contraintes.NbMaxEmissions = MAXI_PAR_DEFAUT;
+    f.EcrireEdition(405, DeuxChiffres(etat.Contraintes.NbMaxEmissions));
+}
+
+void Ecart20kHz(EtatGlobal& etat, Fenetre& f)
+{
+    etat.Contraintes.Ecart20kHz = f.CaseCochee(400) ? 1 : 0;
+    if (etat.Contraintes.Ecart20kHz && ActivesTropProches(etat)) {
+        AfficherMessageTexte(etat, 75, BOUTONS_OK, 150);
+        etat.Contraintes.Ecart20kHz = 0;
+        f.CocherCase(400, false);
+    }
+    Journaliser(etat, EVT_ECART_20KHZ, etat.Contraintes.Ecart20kHz);
+    RafraichirTableau(etat, f);
+}
+
+void Intermodulation(EtatGlobal& etat, Fenetre& f)
+{
+    etat.Contraintes.ControleIntermodulation = f.CaseCochee(401) ? 1 : 0;
+    if (etat.Contraintes.ControleIntermodulation && ActivePerturbee(etat)) {
+        AfficherMessageTexte(etat, 76, BOUTONS_OK, 150);
+        etat.Contraintes.ControleIntermodulation = 0;
+        f.CocherCase(401, false);
+    }
+    Journaliser(etat, EVT_INTERMODULATION, etat.Contraintes.ControleIntermodulation);
+    RafraichirTableau(etat, f);
+}
+
+void TempsLimite(EtatGlobal& etat, Fenetre& f)
+{
+    etat.Contraintes.TempsLimite = f.CaseCochee(402) ? 1 : 0;
+    if (etat.Contraintes.TempsLimite) {
+        LireDureeMax(etat, f);
+    } else {
+        LeverHorsTemps(etat);
+        RafraichirTableau(etat, f);
+    }
+    Journaliser(etat, EVT_TEMPS_DE_VOL, etat.Contraintes.TempsLimite);
+}
+
+void LimiteEmissions(EtatGlobal& etat, Fenetre& f)
+{
+    etat.Contraintes.LimiteEmissions = f.CaseCochee(404) ? 1 : 0;
+    if (etat.Contraintes.LimiteEmissions) LireMaxiEmissions(etat, f);
+    Journaliser(etat, EVT_NB_VOLS_LIMITES, etat.Contraintes.LimiteEmissions);
+}
+
+void BasculerDefilant(Fenetre& f, int ligne)
+{
+    f.MontrerDefilant(ligne, !f.DefilantVisible(ligne));
+}
+
+void ChoisirLangue(EtatGlobal& etat, int item)
+{
+    const int courant = etat.DecalageLangue;
+    etat.DecalageLangue = (item - 10) * 1000;
+    etat.Port.EnregistrerLangue(etat.DecalageLangue);
+    AfficherMessageTexte(etat, 165);
+    etat.DecalageLangue = courant;
+}
+
+void Sortir(EtatGlobal& etat, Fenetre& f)
+{
+    static constexpr Dialogue PAR_MODE[] = {Dialogue::Sortir0, Dialogue::Sortir, Dialogue::SortirAttente,
+                                             Dialogue::SortirPlan};
+    f.OuvrirDialogue(PAR_MODE[std::clamp(etat.ModeSortie, 0, 3)]);
+    SauverManifestation(etat);
+    RafraichirTableau(etat, f);
+}
+
+void ChangerDeMode(EtatGlobal& etat, Fenetre& f, int commande)
+{
+    const ChangementMode c = ChangerMode(etat, commande);
+    if (!c.Fait) return;
+    if (c.Ligne2 != Defilant2::Inchange) f.MontrerDefilant(DEFILANT_SUIVANTS, c.Ligne2 == Defilant2::Montrer);
+    MajTexteDefilant2(etat);
+    f.ActualiserModes();
+}
+
+void PlanFrequences(EtatGlobal& etat, Fenetre& f)
+{
+    if (!f.OuvrirDialogue(Dialogue::PlanFrequences)) return;
+    SauverManifestation(etat);
+    f.DisposerTableau(true);
+    f.RedessinerTout();
+    RafraichirTableau(etat, f);
+}
+
+void NouvelleFicheOuPlan(EtatGlobal& etat, Fenetre& f)
+{
+    if (etat.NbFrequences() == 0) {
+        AfficherMessageTexte(etat, 156, BOUTONS_OK, SUJET_PLAN_VIDE);
+        ExecuterCommande(etat, f, 224);
+        return;
+    }
+    f.OuvrirDialogue(Dialogue::NouvelleFiche);
+}
+
+void Importer(EtatGlobal& etat, Fenetre& f)
+{
+    if (etat.NbSorties >= 1) {
+        AfficherMessageTexte(etat, 52, BOUTONS_OK, SUJET_IMPORT);
+        return;
+    }
+    f.OuvrirDialogue(Dialogue::Importer);
+}
+
+void PlanDeVols(EtatGlobal& etat, Fenetre& f)
+{
+    if (etat.ModeSortie == ModeLibreService) {
+        etat.Port.Bip();
+        return;
+    }
+    f.OuvrirDialogue(Dialogue::PlanVols);
+    SauverManifestation(etat);
+    RecompteSorties(etat);
+    MajTexteDefilant2(etat);
+}
+
+void Aide(EtatGlobal& etat)
+{
+    if (!etat.Port.Aide(0, false)) AfficherMessageTexte(etat, 78);
+}
+
+void Pager(EtatGlobal& etat, Fenetre& f, bool gauche)
+{
+    if (!(gauche ? PagerGauche(etat) : PagerDroite(etat))) {
+        etat.Port.Bip();
+        return;
+    }
+    f.RedessinerTout();
+    RafraichirTableau(etat, f);
+}
+
+void Quitter(EtatGlobal& etat, Fenetre& f)
+{
+    if (!etat.SauvegardeActive && !etat.QuitterAuDemarrage) {
+        const int oui = AfficherMessageTexte(etat, 79, BOUTONS_OUI_NON_CONTINUER, SUJET_SANS_SAUVEGARDE);
+        if (etat.MessageAnnule) return;
+        if (oui) ChoisirNouveauFichier(etat);
+    }
+    SauverManifestation(etat);
+    etat.TexteEvenement.Vider();
+    EcrireHistorique(etat, EVT_FIN);
+    ViderManifestation(etat);
+    f.FermerAide();
+    f.Detruire();
+}
+
+// The commands that only open the dialog of another subsystem.
+Dialogue DialogueSimple(int commande, bool& trouve)
+{
+    trouve = true;
+    switch (commande) {
+    case 203: return Dialogue::Occupation;
+    case 205: return Dialogue::VoirFiche;
+    case 210: return Dialogue::ImprimerFiches;
+    case 280: return Dialogue::ModifierFiche;
+    case 302: return Dialogue::ListeFiches;
+    case 435: return Dialogue::Exporter;
+    case 901: return Dialogue::APropos;
+    case 902: return Dialogue::Avertissement;
+    case 1005: return Dialogue::ImprimerPlan;
+    default: trouve = false; return Dialogue::APropos;
+    }
+}
+
+void Executer(EtatGlobal& etat, Fenetre& f, int commande, int notification)
+{
+    bool simple = false;
+    const Dialogue d = DialogueSimple(commande, simple);
+    if (simple) {
+        f.OuvrirDialogue(d);
+        return;
+    }
+    if (commande >= 10 && commande <= 15) return ChoisirLangue(etat, commande);
+    if (commande >= 220 && commande <= 223) return ChangerDeMode(etat, f, commande);
+    if (commande >= 230 && commande <= 233) {
+        etat.CleTri = commande - 230;
+        f.ActualiserMenus();
+        return;
+    }
+    switch (commande) {
+    case 100: return Quitter(etat, f);
+    case 200:
+    case 207: return NouvelleFicheOuPlan(etat, f);
+    case 201: return Sortir(etat, f);
+    case 202:
+    case 216:
+    case 407:
+        if (const int choisie = f.MenuSurgissant(commande)) ExecuterCommande(etat, f, choisie);
+        return;
+    case 211: return BasculerDefilant(f, DEFILANT_SORTIES);
+    case 242: return BasculerDefilant(f, DEFILANT_SUIVANTS);
+    case 212:
+    case 214: return PlanDeVols(etat, f);
+    case 213:
+        if (etat.ModeSortie == ModeLibreService) etat.Port.Bip();
+        return;
+    case 217: CommandeEnregistrerHistorique(etat); return f.ActualiserMenus();
+    case 218: CommandeArreterHistorique(etat); return f.ActualiserMenus();
+    case 219: return CommandeVoirHistorique(etat);
+    case 224: return PlanFrequences(etat, f);
+    case 234: return Importer(etat, f);
+    case 400: return Ecart20kHz(etat, f);
+    case 401: return Intermodulation(etat, f);
+    case 402: return TempsLimite(etat, f);
+    case 404: return LimiteEmissions(etat, f);
+    case 403:
+        if (notification == NOTIFICATION_PERTE_FOCUS)
+            etat.Contraintes.DureeMaxSecondes = LireDeuxChiffres(f.TexteEdition(403)) * 60;
+        return;
+    case 405:
+        if (notification == NOTIFICATION_PERTE_FOCUS) LireMaxiEmissions(etat, f);
+        return;
+    case 900: return Aide(etat);
+    case 1400: return Pager(etat, f, true);
+    case 1401: return Pager(etat, f, false);
+    default: return;
+    }
+}
+
+} // namespace
+
+void ExecuterCommande(EtatGlobal& etat, Fenetre& fenetre, int commande, int notification)
+{
+    Executer(etat, fenetre, commande, notification);
+    // A dialog asks for its follow-up command once it has closed.
+    if (const int suite = std::exchange(etat.CommandeDemandee, 0)) ExecuterCommande(etat, fenetre, suite);
+}
+
+void RafraichirTableau(EtatGlobal& etat, Fenetre& fenetre)
+{
+    if (etat.NbFrequences() == 0) {
+        AfficherMessageTexte(etat, 156, BOUTONS_OK, SUJET_PLAN_VIDE);
+        return;
+    }
+    fenetre.RafraichirTableau();
+}
+
+std::string TitreFenetrePrincipale(EtatGlobal& etat)
+{
+    std::string titre = Texte(etat, 1) + " - " + etat.TitreFichier;
+    if (titre.size() > 63) titre.resize(63);
+    return titre;
+}
+
+std::string TexteBarreTableau(EtatGlobal& etat)
+{
+    return Texte(etat, 145) + "    (" + etat.TitreFichier + ")";
+}
+
+void SuperviserTemps(EtatGlobal& etat, Fenetre& f)
+{
+    if (!etat.Contraintes.TempsLimite) return;
+    if (f.CaseCochee(402)) LireDureeMax(etat, f);
+    MarquerHorsTemps(etat);
+    RafraichirTableau(etat, f);
+    ExecuterCommande(etat, f, 403, NOTIFICATION_PERTE_FOCUS);
+}
+
+void SauvegardePeriodique(EtatGlobal& etat)
+{
+    SauverSecours(etat);
+}
+
+bool CreerFenetrePrincipale(EtatGlobal& etat, Fenetre& f, const std::string& cheminLigneCommande)
+{
+    etat.EntreeSansFrequence.Frequence = FREQUENCE_AUCUNE;
+    if (cheminLigneCommande.empty()) {
+        if (!f.OuvrirDialogue(Dialogue::Fichier)) {
+            etat.CheminManifestation.clear();
+            etat.CheminSecours.clear();
+            etat.SauvegardeActive = 0;
+        }
+    } else {
+        ReprendreManifestation(etat, cheminLigneCommande);
+    }
+    f.DisposerTableau(true);
+    if (etat.ModeSortie == ModeFileAttente || etat.ModeSortie == ModePlanifie) ExecuterCommande(etat, f, 242);
+    MajTexteDefilant2(etat);
+    ExecuterCommande(etat, f, 211);
+    const auto& c = etat.Contraintes;
+    f.CocherCase(400, c.Ecart20kHz);
+    f.CocherCase(401, c.ControleIntermodulation);
+    f.CocherCase(402, c.TempsLimite);
+    f.CocherCase(404, c.LimiteEmissions);
+    f.EcrireEdition(403, DeuxChiffres(c.DureeMaxSecondes / 60));
+    f.EcrireEdition(405, DeuxChiffres(c.NbMaxEmissions));
+    f.ActualiserModes();
+    if (etat.QuitterAuDemarrage) {
+        ExecuterCommande(etat, f, 100);
+        return false;
+    }
+    f.MettreAJourTitre();
+    RafraichirTableau(etat, f);
+    if (!etat.SauvegardeActive) {
+        etat.TitreFichier = Texte(etat, 22);
+        f.MettreAJourTitre();
+        if (!f.OuvrirDialogue(Dialogue::AlerteFichier)) {
+            etat.QuitterAuDemarrage = 1;
+            ExecuterCommande(etat, f, 100);
+            return false;
+        }
+    }
+    PreparerHistorique(etat);
+    DemarrerHistorique(etat);
+    f.ActualiserMenus();
+    return true;
+}

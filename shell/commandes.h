@@ -1,0 +1,30 @@
+#pragma once
+// The one dispatcher of the program: menus, buttons, pop-up menus, constraint
+// controls, arrow keys, the close box and the commands dialogs send.
+
+#include <string>
+
+struct EtatGlobal;
+class Fenetre;
+
+// The notification of an edit field that lost the keyboard focus.
+constexpr int NOTIFICATION_PERTE_FOCUS = 512;
+
+void ExecuterCommande(EtatGlobal& etat, Fenetre& fenetre, int commande, int notification = 0);
+
+// The creation of the main window: the meeting file (from the command line, or
+// chosen in DIALFIC), the controls' states, the history. False when the
+// program ends there.
+bool CreerFenetrePrincipale(EtatGlobal& etat, Fenetre& fenetre, const std::string& cheminLigneCommande);
+
+// Timer 27, every 10 s: the flight-time supervision.
+void SuperviserTemps(EtatGlobal& etat, Fenetre& fenetre);
+// Timer 29, every 5 minutes.
+void SauvegardePeriodique(EtatGlobal& etat);
+
+// The board's refresh, with its warning when the plan is empty.
+void RafraichirTableau(EtatGlobal& etat, Fenetre& fenetre);
+// "%s - %s": the program's name and the meeting file's.
+std::string TitreFenetrePrincipale(EtatGlobal& etat);
+// "%s    (%s)": string 145 and the file's title, on the board's bottom bar.
+std::string TexteBarreTableau(EtatGlobal& etat);

@@ -1,0 +1,94 @@
+#pragma once
+// The main window "KORAL": the board of frequencies on the left, the command
+// buttons, tickers, logo, constraints, mode button and legend on the right.
+
+#include "shell/fenetre.h"
+
+#include <QMainWindow>
+#include <QPixmap>
+#include <QTimer>
+
+#include <functional>
+#include <map>
+#include <vector>
+
+class QCheckBox;
+class QLineEdit;
+class QMenu;
+class Bandeau;
+class BoutonCommande;
+class BoutonFrequence;
+class BoutonImage;
+struct EtatGlobal;
+
+class FenetrePrincipale : public QMainWindow, public Fenetre {
+public:
+    FenetrePrincipale(EtatGlobal& etat, QWidget* parent = nullptr);
+    ~FenetrePrincipale() override;
+
+    // Opens the dialogs of the program; tests replace it to script them.
+    std::function<int(Dialogue)> Ouvreur;
+    // Chooses in a pop-up menu; tests replace it.
+    std::function<int(QMenu&)> ChoixMenu;
+    // Closes the help window at quit.
+    std::function<void()> FermetureAide;
+    // The club's own logo when it has one.
+    void DefinirLogo(QPixmap logo);
+
+    // The timers' work, callable by tests with the port's clock.
+    void TickSupervision();
+    void TickDefilant(int ligne);
+    void TickSauvegarde();
+    void Commande(int commande, int notification = 0);
+    bool Detruite() const { return detruite_; }
+    const std::vector<BoutonFrequence*>& BoutonsFrequences() const { return boutons_; }
+
+    // Fenetre
+    int OuvrirDialogue(Dialogue dialogue) override;
+    int MenuSurgissant(int bouton) override;
+    void DisposerTableau(bool reconstruire) override;
+    void RafraichirTableau() override;
+    void RedessinerTout() override;
+    bool DefilantVisible(int ligne) const override;
+    void MontrerDefilant(int ligne, bool visible) override;
+    bool CaseCochee(int controle) const override;
+    void CocherCase(int controle, bool cochee) override;
+    std::string TexteEdition(int controle) const override;
+    void EcrireEdition(int controle, const std::string& texte) override;
+    void ActualiserModes() override;
+    void ActualiserMenus() override;
+    void MettreAJourTitre() override;
+    void FermerAide() override;
+    void Detruire() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    bool eventFilter(QObject* objet, QEvent* e) override;
+
+private:
+    class Fond;
+    void CreerMenus();
+    void CreerControles();
+    void Placer(QWidget* w, int x, int y, int largeur, int hauteur);
+    int OuvrirDialogueReel(Dialogue dialogue);
+    void CliqueFrequence(int index);
+    QSize TailleDessin() const;
+
+    EtatGlobal& etat_;
+    Fond* fond_ = nullptr;
+    std::vector<BoutonFrequence*> boutons_;
+    std::map<int, QAction*> actions_;
+    std::vector<QMenu*> menus_;
+    std::map<int, BoutonCommande*> commandes_;
+    std::map<int, QCheckBox*> cases_;
+    std::map<int, QLineEdit*> editions_;
+    Bandeau* defilants_[2] = {};
+    BoutonCommande* boutonMode_ = nullptr;
+    BoutonImage* logo_ = nullptr;
+    BoutonImage* gauche_ = nullptr;
+    BoutonImage* droite_ = nullptr;
+    QTimer supervision_, defilant1_, defilant2_, sauvegarde_;
+    bool detruite_ = false;
+};

@@ -1,0 +1,18 @@
+#pragma once
+// One running stand: a second start brings the first window to the front and ends.
+
+#include <QLocalServer>
+#include <QObject>
+
+class QWidget;
+
+class InstanceUnique : public QObject {
+public:
+    // True when another instance answered (it has been asked to come to the front).
+    static bool DejaLancee();
+    // Listens for later starts and brings `fenetre` to the front for them.
+    void Ecouter(QWidget* fenetre);
+
+private:
+    QLocalServer serveur_;
+};
