@@ -1,6 +1,7 @@
 // Saving a maximal meeting, forced to disk, and reading it back.
 #include "engine/plateforme_silencieuse.h"
 #include "engine/etat.h"
+#include "freqplan/catalogue.h"
 #include "freqplan/table_nationale.h"
 #include "storage/manifestation.h"
 
@@ -15,14 +16,7 @@ namespace {
 std::unique_ptr<EtatGlobal> ManifestationMaximale(PlateformeSilencieuse& port)
 {
     auto etat = std::make_unique<EtatGlobal>(port);
-    std::vector<EntreeFrequence> plan;
-    for (const FrequenceNationale& n : TableNationale) {
-        EntreeFrequence e{};
-        e.Frequence = n.Frequence;
-        e.Canal = n.Canal;
-        plan.push_back(e);
-    }
-    DefinirPlan(*etat, std::move(plan));
+    DefinirPlan(*etat, PlanNational());
     for (int32_t numero = 1; numero <= 998; ++numero) {
         FicheVol* f = NouvelleFiche(*etat);
         f->Numero = numero;

@@ -4,6 +4,7 @@
 #include "engine/compatibilite.h"
 #include "engine/etat.h"
 #include "engine/frequences.h"
+#include "freqplan/catalogue.h"
 #include "freqplan/table_nationale.h"
 #include "engine/plateforme_silencieuse.h"
 
@@ -18,14 +19,7 @@ constexpr int TOUS = -1;
 std::unique_ptr<EtatGlobal> Preparer(PlateformeSilencieuse& port, int sorties, bool litteral_)
 {
     auto etat = std::make_unique<EtatGlobal>(port);
-    std::vector<EntreeFrequence> plan;
-    for (const FrequenceNationale& n : TableNationale) {
-        EntreeFrequence e{};
-        e.Frequence = n.Frequence;
-        e.Canal = n.Canal;
-        plan.push_back(e);
-    }
-    DefinirPlan(*etat, std::move(plan));
+    DefinirPlan(*etat, PlanNational());
     const int sous24 = static_cast<int>(std::count_if(TableNationale.begin(), TableNationale.end(),
         [](const FrequenceNationale& n) { return n.Frequence < SEUIL_24GHZ; }));
     const int voulues = sorties == TOUS ? sous24 : sorties;

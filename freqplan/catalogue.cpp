@@ -12,16 +12,6 @@
 
 namespace {
 
-EntreeFrequence RecordNational(const FrequenceNationale& n)
-{
-    EntreeFrequence e{};
-    e.Frequence = n.Frequence;
-    e.Canal = n.Canal;
-    e.Bande = BandeDe(n.Frequence);
-    CopierChamp(e.Libelle, LibelleAvecCanal(n.Frequence, n.Canal));
-    return e;
-}
-
 EntreeFrequence CreneauVide()
 {
     EntreeFrequence e{};
@@ -43,12 +33,29 @@ void PoserEntreeDuPlan(EtatGlobal& etat, const EntreeFrequence& entree)
 
 } // namespace
 
+EntreeFrequence EntreeNationale(const FrequenceNationale& n)
+{
+    EntreeFrequence e{};
+    e.Frequence = n.Frequence;
+    e.Canal = n.Canal;
+    e.Bande = BandeDe(n.Frequence);
+    CopierChamp(e.Libelle, LibelleAvecCanal(n.Frequence, n.Canal));
+    return e;
+}
+
+std::vector<EntreeFrequence> PlanNational()
+{
+    std::vector<EntreeFrequence> plan;
+    for (const FrequenceNationale& n : TableNationale) plan.push_back(EntreeNationale(n));
+    return plan;
+}
+
 void ConstruireCatalogue(EtatGlobal& etat)
 {
     auto& catalogue = etat.CatalogueFrequences;
     catalogue.clear();
     catalogue.reserve(TAILLE_CATALOGUE);
-    for (const FrequenceNationale& n : TableNationale) catalogue.push_back(RecordNational(n));
+    for (const FrequenceNationale& n : TableNationale) catalogue.push_back(EntreeNationale(n));
     catalogue.resize(TAILLE_CATALOGUE, CreneauVide());
     for (const EntreeFrequence& e : etat.PlanFrequences) PoserEntreeDuPlan(etat, e);
     TrierCatalogue(etat);

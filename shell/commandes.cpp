@@ -24,6 +24,7 @@ constexpr int DEFILANT_SUIVANTS = 2;
 constexpr int SUJET_PLAN_VIDE = 10;
 constexpr int SUJET_SANS_SAUVEGARDE = 103;
 constexpr int SUJET_IMPORT = 155;
+constexpr int SUJET_CONFLIT = 150;
 constexpr int DUREE_PAR_DEFAUT = 300;
 constexpr int MAXI_PAR_DEFAUT = 5;
 
@@ -63,27 +64,29 @@ void LireMaxiEmissions(EtatGlobal& etat, Fenetre& f)
     f.EcrireEdition(405, DeuxChiffres(etat.Contraintes.NbMaxEmissions));
 }
 
-void Ecart20kHz(EtatGlobal& etat, Fenetre& f)
-{
-    etat.Contraintes.Ecart20kHz = f.CaseCochee(400) ? 1 : 0;
-    if (etat.Contraintes.Ecart20kHz && ActivesTropProches(etat)) {
-        AfficherMessageTexte(etat, 75, BOUTONS_OK, 150);
-        etat.Contraintes.Ecart20kHz = 0;
-        f.CocherCase(400, false);
-    }
-    Journaliser(etat, EVT_ECART_20KHZ, etat.Contraintes.Ecart20kHz);
-    RafraichirTableau(etat, f);
-}
+// A check that cannot be switched on while the transmitters out violate it.
+struct Controle {
+    int Case;
+    int32_t ::Contraintes::*Membre;
+    bool (*Violee)(const EtatGlobal&);
+    NumTexte Refus;
+    int Evenement;
+};
 
-void Intermodulation(EtatGlobal& etat, Fenetre& f)
+constexpr Controle ECART_20KHZ{400, &::Contraintes::Ecart20kHz, ActivesTropProches, NumTexte{75}, EVT_ECART_20KHZ};
+constexpr Controle INTERMODULATION{401, &::Contraintes::ControleIntermodulation, ActivePerturbee, NumTexte{76},
+                                   EVT_INTERMODULATION};
+
+void BasculerControle(EtatGlobal& etat, Fenetre& f, const Controle& c)
 {
-    etat.Contraintes.ControleIntermodulation = f.CaseCochee(401) ? 1 : 0;
-    if (etat.Contraintes.ControleIntermodulation && ActivePerturbee(etat)) {
-        AfficherMessageTexte(etat, 76, BOUTONS_OK, 150);
-        etat.Contraintes.ControleIntermodulation = 0;
-        f.CocherCase(401, false);
+    int32_t& valeur = etat.Contraintes.*c.Membre;
+    valeur = f.CaseCochee(c.Case) ? 1 : 0;
+    if (valeur && c.Violee(etat)) {
+        AfficherMessageTexte(etat, c.Refus.n, BOUTONS_OK, SUJET_CONFLIT);
+        valeur = 0;
+        f.CocherCase(c.Case, false);
     }
-    Journaliser(etat, EVT_INTERMODULATION, etat.Contraintes.ControleIntermodulation);
+    Journaliser(etat, c.Evenement, valeur);
     RafraichirTableau(etat, f);
 }
 
@@ -263,8 +266,8 @@ void Executer(EtatGlobal& etat, Fenetre& f, int commande, int notification)
     case 219: return CommandeVoirHistorique(etat);
     case 224: return PlanFrequences(etat, f);
     case 234: return Importer(etat, f);
-    case 400: return Ecart20kHz(etat, f);
-    case 401: return Intermodulation(etat, f);
+    case 400: return BasculerControle(etat, f, ECART_20KHZ);
+    case 401: return BasculerControle(etat, f, INTERMODULATION);
     case 402: return TempsLimite(etat, f);
     case 404: return LimiteEmissions(etat, f);
     case 403:

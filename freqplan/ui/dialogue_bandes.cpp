@@ -2,6 +2,7 @@
 
 #include "freqplan/ui/dialogue_frequence_manuelle.h"
 #include "shell/ui/ligne_liste.h"
+#include "shell/ui/controles.h"
 #include "shell/ui/qt_textes.h"
 #include "shell/ui/ressources_qt.h"
 
@@ -70,15 +71,6 @@ int LargeurListe(const QFont& police)
     const int texte = QFontMetrics(police).horizontalAdvance(QStringLiteral("88.888__k888"));
     return DECALAGE_TEXTE + texte + 8 + QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
 }
-
-QPushButton* Bouton(QWidget* parent, int id)
-{
-    auto* b = new QPushButton(parent);
-    b->setObjectName(QString::number(id));
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 DialogueBandes::DialogueBandes(EtatGlobal& etat, QWidget* parent) : QDialog(parent), etat_(etat)
@@ -115,10 +107,10 @@ DialogueBandes::DialogueBandes(EtatGlobal& etat, QWidget* parent) : QDialog(pare
     conseil->setWordWrap(true);
     TexteControle(etat, this, 702, 702);
 
-    auto* ajouter = Bouton(this, 239);
-    auto* supprimer = Bouton(this, 240);
-    auto* manuelle = Bouton(this, 241);
-    auto* termine = Bouton(this, 1);
+    auto* ajouter = CreerBouton(this, 239);
+    auto* supprimer = CreerBouton(this, 240);
+    auto* manuelle = CreerBouton(this, 241);
+    auto* termine = CreerBouton(this, 1);
     termine->setDefault(true);
     TexteControle(etat, this, 239, 703);
     TexteControle(etat, this, 240, 704);

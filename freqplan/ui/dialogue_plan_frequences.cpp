@@ -4,6 +4,7 @@
 #include "freqplan/plan_frequences.h"
 #include "freqplan/ui/dialogue_bandes.h"
 #include "freqplan/ui/dialogue_nations.h"
+#include "shell/ui/controles.h"
 #include "shell/ui/qt_textes.h"
 #include "shell/ui/ressources_qt.h"
 
@@ -15,15 +16,6 @@
 namespace {
 
 constexpr int MARGE = 16;
-
-QPushButton* Bouton(QWidget* parent, int id)
-{
-    auto* b = new QPushButton(parent);
-    b->setObjectName(QString::number(id));
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 DialoguePlanFrequences::DialoguePlanFrequences(EtatGlobal& etat, QWidget* parent) : QDialog(parent), etat_(etat)
@@ -33,13 +25,13 @@ DialoguePlanFrequences::DialoguePlanFrequences(EtatGlobal& etat, QWidget* parent
     TexteTitre(etat, this, 674);
     OuvrirCatalogue(etat);
 
-    auto* nations = Bouton(this, 232);
-    auto* personnelle = Bouton(this, 233);
-    auto* sauver = Bouton(this, 231);
-    auto* charger = Bouton(this, 230);
-    auto* valider = Bouton(this, 1);
-    auto* abandon = Bouton(this, 2);
-    auto* aide = Bouton(this, 850);
+    auto* nations = CreerBouton(this, 232);
+    auto* personnelle = CreerBouton(this, 233);
+    auto* sauver = CreerBouton(this, 231);
+    auto* charger = CreerBouton(this, 230);
+    auto* valider = CreerBouton(this, 1);
+    auto* abandon = CreerBouton(this, 2);
+    auto* aide = CreerBouton(this, 850);
     valider->setDefault(true);
     TexteControle(etat, this, 232, 675);
     TexteControle(etat, this, 233, 696);

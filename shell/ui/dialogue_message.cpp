@@ -2,6 +2,7 @@
 
 #include "engine/etat.h"
 #include "shell/messages.h"
+#include "shell/ui/controles.h"
 #include "shell/ui/images.h"
 #include "shell/ui/qt_textes.h"
 #include "shell/ui/ressources_qt.h"
@@ -35,16 +36,10 @@ DialogueMessage::DialogueMessage(const EtatGlobal& etat, const DemandeMessage& d
     setObjectName(QStringLiteral("DIALMESS"));
     setWindowTitle(TexteQt(etat, 185));
     setModal(true);
-    auto bouton = [this](int id) {
-        auto* b = new QPushButton(this);
-        b->setObjectName(QString::number(id));
-        b->setAutoDefault(false);
-        return b;
-    };
-    premier_ = bouton(312);
-    second_ = bouton(311);
-    troisieme_ = bouton(424);
-    aide_ = bouton(850);
+    premier_ = CreerBouton(this, 312);
+    second_ = CreerBouton(this, 311);
+    troisieme_ = CreerBouton(this, 424);
+    aide_ = CreerBouton(this, 850);
     aide_->setText(TexteQt(etat, 186));
     premier_->setDefault(true);
     const bool ouiNon = demande.JeuBoutons == BOUTONS_OUI_NON || demande.JeuBoutons == BOUTONS_OUI_NON_CONTINUER;

@@ -1,6 +1,7 @@
 #include "shell/ui/dialogues_information.h"
 
 #include "shell/version.h"
+#include "shell/ui/controles.h"
 #include "shell/ui/images.h"
 #include "shell/ui/qt_textes.h"
 #include "shell/ui/ressources_qt.h"
@@ -17,9 +18,8 @@ constexpr int HAUTEUR_EMBLEMES = 100 + 64 + 20;
 
 QLabel* Etiquette(QWidget* parent, int id, const QString& texte, bool gras = false)
 {
-    auto* l = new QLabel(texte, parent);
-    l->setObjectName(QString::number(id));
-    l->setWordWrap(true);
+    QLabel* l = CreerEtiquette(parent, id);
+    l->setText(texte);
     if (gras) {
         QFont f = l->font();
         f.setBold(true);
@@ -31,8 +31,8 @@ QLabel* Etiquette(QWidget* parent, int id, const QString& texte, bool gras = fal
 
 QPushButton* Bouton(QWidget* parent, int id, const QString& texte, int resultat, QDialog* d)
 {
-    auto* b = new QPushButton(texte, parent);
-    b->setObjectName(QString::number(id));
+    QPushButton* b = CreerControle<QPushButton>(parent, id);
+    b->setText(texte);
     QObject::connect(b, &QPushButton::clicked, d, [d, resultat] { d->done(resultat); });
     return b;
 }

@@ -2,6 +2,7 @@
 
 #include "engine/etat.h"
 #include "shell/ui/ligne_liste.h"
+#include "shell/ui/controles.h"
 #include "shell/ui/qt_textes.h"
 #include "shell/ui/ressources_qt.h"
 
@@ -19,26 +20,14 @@ const QRect TITRE(15, 8, 275, 24);
 const QRect ETAT(12, 40, 286, 60);
 constexpr int LIGNES_801 = 5;
 constexpr int LIGNES_802 = 4;
-
-QPushButton* Bouton(QWidget* parent, int id)
-{
-    auto* b = new QPushButton(parent);
-    b->setObjectName(QString::number(id));
-    b->setAutoDefault(false);
-    return b;
-}
-
 QLabel* Legende(QWidget* parent, int id)
 {
-    auto* l = new QLabel(parent);
-    l->setObjectName(QString::number(id));
-    return l;
+    return CreerEtiquette(parent, id, false);
 }
 
 QListWidget* Liste(QWidget* parent, int id, int lignes, int hauteurLigne)
 {
-    auto* l = new QListWidget(parent);
-    l->setObjectName(QString::number(id));
+    auto* l = CreerControle<QListWidget>(parent, id);
     l->setFixedHeight(lignes * hauteurLigne + 2 * l->frameWidth() + 2);
     return l;
 }
@@ -69,14 +58,14 @@ DialogueRenseign::DialogueRenseign(EtatGlobal& etat, QWidget* parent)
     aide806_->setAlignment(Qt::AlignCenter);
     colonne->addWidget(aide806_);
     auto* boutons = new QHBoxLayout;
-    bouton804_ = Bouton(this, 804);
-    auto* fermer = Bouton(this, 805);
+    bouton804_ = CreerBouton(this, 804);
+    auto* fermer = CreerBouton(this, 805);
     boutons->addWidget(bouton804_);
     boutons->addStretch();
     boutons->addWidget(fermer);
     colonne->addLayout(boutons);
     // The template's hidden button 2 is what Escape presses.
-    auto* echap = Bouton(this, 2);
+    auto* echap = CreerBouton(this, 2);
     echap->hide();
 
     TexteControle(etat, this, 805, 634);

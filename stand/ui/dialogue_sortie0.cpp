@@ -2,6 +2,7 @@
 
 #include "engine/etat.h"
 #include "shell/ui/ligne_liste.h"
+#include "shell/ui/controles.h"
 #include "shell/ui/qt_textes.h"
 #include "shell/ui/ressources_qt.h"
 
@@ -15,13 +16,6 @@ constexpr int LARGEUR = 850;
 constexpr int LARGEUR_LISTE = 130;
 constexpr int HAUTEUR_LISTE = 360;
 constexpr int MARGE = 14;
-
-QPushButton* Bouton(QWidget* parent, int id)
-{
-    auto* b = new QPushButton(parent);
-    b->setObjectName(QString::number(id));
-    return b;
-}
 
 } // namespace
 
@@ -53,8 +47,8 @@ DialogueSortie0::DialogueSortie0(EtatGlobal& etat, QWidget* parent) : QDialog(pa
     const int y = Y_LISTES_BANDES + HAUTEUR_LISTE + MARGE;
     auto* aide = new QLabel(this);
     aide->setObjectName(QStringLiteral("573"));
-    auto* sortir = Bouton(this, 1);
-    auto* abandon = Bouton(this, 2);
+    auto* sortir = CreerControle<QPushButton>(this, 1);
+    auto* abandon = CreerControle<QPushButton>(this, 2);
     TexteControle(etat, this, 573, 573);
     TexteControle(etat, this, 1, 571);
     TexteControle(etat, this, 2, 572);

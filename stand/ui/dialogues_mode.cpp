@@ -1,5 +1,6 @@
 #include "stand/ui/dialogues_mode.h"
 
+#include "shell/ui/controles.h"
 #include "shell/ui/qt_textes.h"
 
 #include <QCheckBox>
@@ -16,20 +17,10 @@ constexpr int LARGEUR = 380;
 
 QPushButton* Bouton(QWidget* parent, int id)
 {
-    auto* b = new QPushButton(parent);
-    b->setObjectName(QString::number(id));
+    auto* b = CreerControle<QPushButton>(parent, id);
     b->setMinimumWidth(90);
     return b;
 }
-
-QLabel* Texte(QWidget* parent, int id)
-{
-    auto* l = new QLabel(parent);
-    l->setObjectName(QString::number(id));
-    l->setWordWrap(true);
-    return l;
-}
-
 QLineEdit* ChampMotDePasse(QWidget* parent)
 {
     auto* e = new QLineEdit(parent);
@@ -54,7 +45,7 @@ DialoguePassword::DialoguePassword(const EtatGlobal& etat, QWidget* parent) : QD
     setObjectName(QStringLiteral("PASSWORD"));
     setModal(true);
     auto* colonne = new QVBoxLayout(this);
-    colonne->addWidget(Texte(this, 628));
+    colonne->addWidget(CreerEtiquette(this, 628));
     saisie_ = ChampMotDePasse(this);
     // Self-service users may be watching the screen.
     saisie_->setEchoMode(QLineEdit::Password);
@@ -84,7 +75,7 @@ DialogueBascule::DialogueBascule(const EtatGlobal& etat, QWidget* parent) : QDia
     setModal(true);
     TexteTitre(etat, this, 508);
     auto* colonne = new QVBoxLayout(this);
-    colonne->addWidget(Texte(this, 512));
+    colonne->addWidget(CreerEtiquette(this, 512));
     nePlus_ = new QCheckBox(this);
     nePlus_->setObjectName(QStringLiteral("970"));
     colonne->addWidget(nePlus_);
@@ -112,10 +103,10 @@ DialogueCreePass::DialogueCreePass(const EtatGlobal& etat, QWidget* parent) : QD
     setModal(true);
     setWindowFlags(windowFlags() & ~Qt::WindowCloseButtonHint & ~Qt::WindowContextHelpButtonHint);
     auto* colonne = new QVBoxLayout(this);
-    colonne->addWidget(Texte(this, 515));
+    colonne->addWidget(CreerEtiquette(this, 515));
     saisie_ = ChampMotDePasse(this);
     colonne->addWidget(saisie_);
-    colonne->addWidget(Texte(this, 516));
+    colonne->addWidget(CreerEtiquette(this, 516));
     auto* ok = Bouton(this, 1);
     ok->setDefault(true);
     colonne->addLayout(Rangee({ok}));

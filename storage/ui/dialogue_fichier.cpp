@@ -1,6 +1,7 @@
 #include "storage/ui/dialogue_fichier.h"
 
 #include "engine/etat.h"
+#include "shell/ui/controles.h"
 #include "shell/ui/images.h"
 #include "shell/ui/qt_textes.h"
 #include "storage/dialfic.h"
@@ -23,15 +24,14 @@ DialogueFichier::DialogueFichier(EtatGlobal& etat, QWidget* parent) : QDialog(pa
     setModal(true);
     TexteTitre(etat, this, 518);
     auto bouton = [this](int id, int texte, ChoixFichier choix) {
-        auto* b = new QPushButton(TexteQt(etat_, texte), this);
-        b->setObjectName(QString::number(id));
+        QPushButton* b = CreerControle<QPushButton>(this, id);
+        b->setText(TexteQt(etat_, texte));
         connect(b, &QPushButton::clicked, this, [this, choix] { Choisir(static_cast<int>(choix)); });
         return b;
     };
     auto etiquette = [this](int id) {
-        auto* l = new QLabel(TexteQt(etat_, id), this);
-        l->setObjectName(QString::number(id));
-        l->setWordWrap(true);
+        QLabel* l = CreerEtiquette(this, id);
+        l->setText(TexteQt(etat_, id));
         return l;
     };
     QPushButton* creer = bouton(101, 519, ChoixFichier::Creer);

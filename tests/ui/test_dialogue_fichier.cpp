@@ -3,7 +3,7 @@
 #include "storage/dialfic.h"
 #include "storage/manifestation.h"
 #include "storage/ui/dialogue_fichier.h"
-#include "tests/support/captures.h"
+#include "tests/ui/support/captures.h"
 #include "tests/support/dossier_temporaire.h"
 #include "tests/support/meeting.h"
 

@@ -1,7 +1,7 @@
 #include "shell/messages.h"
 #include "shell/textes.h"
 #include "shell/ui/dialogue_message.h"
-#include "tests/support/captures.h"
+#include "tests/ui/support/captures.h"
 #include "tests/support/meeting.h"
 
 #include <QPushButton>

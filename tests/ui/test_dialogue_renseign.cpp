@@ -2,7 +2,7 @@
 #include "shell/ui/ligne_liste.h"
 #include "shell/ui/ressources_qt.h"
 #include "tests/stand/stand_test.h"
-#include "tests/support/captures.h"
+#include "tests/ui/support/captures.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -1,5 +1,5 @@
 #include "stand/ui/dialogues_mode.h"
-#include "tests/support/captures.h"
+#include "tests/ui/support/captures.h"
 #include "tests/support/meeting.h"
 
 #include <QCheckBox>

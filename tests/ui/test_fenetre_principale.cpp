@@ -7,7 +7,7 @@
 #include "shell/ui/fenetre_principale.h"
 #include "stand/sortie.h"
 #include "storage/manifestation.h"
-#include "tests/support/captures.h"
+#include "tests/ui/support/captures.h"
 #include "tests/support/dossier_temporaire.h"
 #include "tests/support/meeting.h"
 

@@ -1,7 +1,7 @@
 #include "shell/textes.h"
 #include "shell/ui/ligne_liste.h"
 #include "shell/ui/ressources_qt.h"
-#include "tests/support/captures.h"
+#include "tests/ui/support/captures.h"
 #include "tests/support/meeting.h"
 
 #include <QApplication>

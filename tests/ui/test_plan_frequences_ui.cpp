@@ -9,7 +9,7 @@
 #include "shell/ui/ressources_qt.h"
 #include "stand/sortie.h"
 #include "tests/freqplan/outils_plan.h"
-#include "tests/support/captures.h"
+#include "tests/ui/support/captures.h"
 #include "tests/support/dossier_temporaire.h"
 #include "tests/support/meeting.h"
 

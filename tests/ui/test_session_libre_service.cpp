@@ -10,7 +10,7 @@
 #include "stand/ui/dialogue_renseign.h"
 #include "stand/ui/dialogue_sortie0.h"
 #include "storage/manifestation.h"
-#include "tests/support/captures.h"
+#include "tests/ui/support/captures.h"
 #include "tests/support/dossier_temporaire.h"
 #include "tests/support/meeting.h"
 

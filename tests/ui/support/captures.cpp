@@ -1,4 +1,4 @@
-#include "tests/support/captures.h"
+#include "tests/ui/support/captures.h"
 
 #include <QApplication>
 #include <QDir>
