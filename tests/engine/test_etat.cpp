@@ -1,5 +1,7 @@
 #include "engine/etat.h"
+#include "engine/tri.h"
 #include "shell/textes.h"
+#include "stand/sortie.h"
 #include "tests/support/meeting.h"
 
 #include <gmock/gmock.h>
@@ -179,4 +181,28 @@ TEST(ViderManifestation, EmptiesBothListsAndLeavesTheFrequencies)
     EXPECT_EQ(r.etat.NbFiches(), 0);
     EXPECT_TRUE(r.etat.ListePlan.empty());
     EXPECT_EQ(r.etat.NbFrequences(), 2);
+}
+
+// After a fatal report the caller must not go on with the missing record.
+TEST(SignalerPointeurPerdu, TheCallerStopsAndChangesNothing)
+{
+    Reunion r;
+    r.Plan({35010, 35050});
+    EntreeFrequence& e = r.Entree(35010);
+    EXPECT_FALSE(SortieFrequence(r.etat, e, 44));
+    ASSERT_EQ(r.port.Fatals.size(), 1u);
+    EXPECT_THAT(r.port.Fatals[0], HasSubstr("FINDPILOTE"));
+    EXPECT_EQ(e.Etat, Libre);
+    EXPECT_EQ(e.FicheEmettrice, 0);
+    EXPECT_EQ(VueChamp(e.Libelle), "35.010______");
+
+    // A flight in progress whose card is gone: the ranks are not touched past it.
+    r.etat.FicheCourante = 44;
+    EntreePlan* n = NouvelleEntreePlan(r.etat);
+    n->Rang = 3;
+    n->EtatVol = VolEnCours;
+    r.Entree(35050).RangPlanifie = 9;
+    SynchroniserRangs(r.etat);
+    EXPECT_EQ(r.port.Fatals.size(), 2u);
+    EXPECT_EQ(r.Entree(35050).RangPlanifie, 9);
 }
