@@ -67,14 +67,14 @@ void LireMaxiEmissions(EtatGlobal& etat, Fenetre& f)
 // A check that cannot be switched on while the transmitters out violate it.
 struct Controle {
     int Case;
-    int32_t ::Contraintes::*Membre;
+    int32_t Contraintes::*Membre;
     bool (*Violee)(const EtatGlobal&);
     NumTexte Refus;
     int Evenement;
 };
 
-constexpr Controle ECART_20KHZ{400, &::Contraintes::Ecart20kHz, ActivesTropProches, NumTexte{75}, EVT_ECART_20KHZ};
-constexpr Controle INTERMODULATION{401, &::Contraintes::ControleIntermodulation, ActivePerturbee, NumTexte{76},
+constexpr Controle ECART_20KHZ{400, &Contraintes::Ecart20kHz, ActivesTropProches, NumTexte{75}, EVT_ECART_20KHZ};
+constexpr Controle INTERMODULATION{401, &Contraintes::ControleIntermodulation, ActivePerturbee, NumTexte{76},
                                    EVT_INTERMODULATION};
 
 void BasculerControle(EtatGlobal& etat, Fenetre& f, const Controle& c)

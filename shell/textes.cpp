@@ -94,7 +94,7 @@ void ChargerFiltre(EtatGlobal& etat, int n)
     etat.TexteFiltre = filtre;
 }
 
-std::string FormaterTexteV(const std::string& format, va_list args)
+std::string FormaterTexteV(const char* format, va_list args)
 {
     va_list copie;
     va_copy(copie, args);
@@ -102,18 +102,18 @@ std::string FormaterTexteV(const std::string& format, va_list args)
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
 #endif
-    const int n = std::vsnprintf(nullptr, 0, format.c_str(), copie);
+    const int n = std::vsnprintf(nullptr, 0, format, copie);
     va_end(copie);
     if (n <= 0) return {};
     std::vector<char> tampon(static_cast<std::size_t>(n) + 1);
-    std::vsnprintf(tampon.data(), tampon.size(), format.c_str(), args);
+    std::vsnprintf(tampon.data(), tampon.size(), format, args);
 #if defined(__GNUC__)
 #pragma GCC diagnostic pop
 #endif
     return std::string(tampon.data(), static_cast<std::size_t>(n));
 }
 
-std::string FormaterTexte(const std::string& format, ...)
+std::string FormaterTexteC(const char* format, ...)
 {
     va_list args;
     va_start(args, format);

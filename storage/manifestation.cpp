@@ -24,9 +24,6 @@ namespace {
 
 constexpr std::size_t TAILLE_MOT_DE_PASSE = 16;
 constexpr std::size_t TAILLE_DICTIONNAIRE = 260;
-constexpr std::size_t OFFSET_N = 52;
-constexpr std::size_t OFFSET_DICTIONNAIRE = 56;
-constexpr std::size_t OFFSET_CLE_TRI = 28;
 // A real meeting is well under a megabyte; anything far larger is not one.
 constexpr std::size_t TAILLE_FICHIER_MAX = 64u * 1024 * 1024;
 

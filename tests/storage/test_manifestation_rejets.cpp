@@ -44,7 +44,9 @@ struct Rejet : ::testing::Test {
         EXPECT_TRUE(r.port.Fatals.empty());
         if (!accepte) {
             EXPECT_EQ(r.port.Messages.size(), 1u);
-            if (!r.port.Messages.empty()) EXPECT_EQ(r.port.Messages[0].Texte, Texte(r.etat, 88));
+            if (!r.port.Messages.empty()) {
+                EXPECT_EQ(r.port.Messages[0].Texte, Texte(r.etat, 88));
+            }
             EXPECT_EQ(r.etat.QuitterAuDemarrage, 1);
             EXPECT_EQ(r.etat.SauvegardeActive, 0);
             EXPECT_EQ(r.etat.NbFiches(), 1);
