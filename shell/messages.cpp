@@ -3,6 +3,15 @@
 #include "engine/etat.h"
 #include "shell/textes.h"
 
+AspectJeuBoutons AspectDuJeu(int jeuBoutons)
+{
+    switch (jeuBoutons) {
+    case BOUTONS_OUI_NON: return {NumTexte{28}.n, true, false, NumTexte{177}.n, "QUESTION"};
+    case BOUTONS_OUI_NON_CONTINUER: return {NumTexte{28}.n, true, true, NumTexte{724}.n, "ALERTE"};
+    default: return {NumTexte{176}.n, false, false, NumTexte{177}.n, "ALERTE"};
+    }
+}
+
 int AfficherMessage(EtatGlobal& etat)
 {
     etat.MessageAnnule = 0;

@@ -8,6 +8,17 @@ constexpr int BOUTONS_OUI_NON = 960;
 constexpr int BOUTONS_OUI_NON_CONTINUER = 961;
 constexpr int BOUTONS_OK = 962;
 
+// What a button set shows: the first button's text, which of the other two
+// buttons appear (NON is always string 29), the third's text and the icon.
+struct AspectJeuBoutons {
+    int TextePremier;
+    bool Second;
+    bool Troisieme;
+    int TexteTroisieme;
+    const char* Icone;
+};
+AspectJeuBoutons AspectDuJeu(int jeuBoutons);
+
 // 1 for the first button (OK, OUI), 0 for any other way out. MessageAnnule tells
 // the third button. TexteDetail and SujetAide are cleared on every close.
 int AfficherMessage(EtatGlobal& etat);

@@ -42,14 +42,14 @@ DialogueMessage::DialogueMessage(const EtatGlobal& etat, const DemandeMessage& d
     aide_ = CreerBouton(this, 850);
     aide_->setText(TexteQt(etat, 186));
     premier_->setDefault(true);
-    const bool ouiNon = demande.JeuBoutons == BOUTONS_OUI_NON || demande.JeuBoutons == BOUTONS_OUI_NON_CONTINUER;
-    premier_->setText(ouiNon ? TexteQt(etat, 28) : TexteQt(etat, 176));
+    const AspectJeuBoutons aspect = AspectDuJeu(demande.JeuBoutons);
+    premier_->setText(TexteQt(etat, aspect.TextePremier));
     second_->setText(TexteQt(etat, 29));
-    troisieme_->setText(demande.JeuBoutons == BOUTONS_OUI_NON_CONTINUER ? TexteQt(etat, 724) : TexteQt(etat, 177));
-    second_->setVisible(ouiNon);
-    troisieme_->setVisible(demande.JeuBoutons == BOUTONS_OUI_NON_CONTINUER);
+    troisieme_->setText(TexteQt(etat, aspect.TexteTroisieme));
+    second_->setVisible(aspect.Second);
+    troisieme_->setVisible(aspect.Troisieme);
     aide_->setVisible(demande.SujetAide != 0);
-    icone_ = demande.JeuBoutons == BOUTONS_OUI_NON ? QStringLiteral("QUESTION") : QStringLiteral("ALERTE");
+    icone_ = QString::fromLatin1(aspect.Icone);
 
     connect(premier_, &QPushButton::clicked, this, [this] { Fermer(BoutonMessage::Premier); });
     connect(second_, &QPushButton::clicked, this, [this] { Fermer(BoutonMessage::Second); });
