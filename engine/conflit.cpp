@@ -2,6 +2,7 @@
 
 #include "engine/compatibilite.h"
 #include "engine/etat.h"
+#include "engine/format.h"
 #include "engine/frequences.h"
 #include "shell/messages.h"
 #include "shell/textes.h"
@@ -12,13 +13,6 @@
 namespace {
 
 constexpr std::string_view SUITE = "...";
-
-std::string Format(const char* format, auto... args)
-{
-    char tampon[160];
-    const int n = std::snprintf(tampon, sizeof tampon, format, args...);
-    return std::string(tampon, n < 0 ? 0 : std::min<std::size_t>(static_cast<std::size_t>(n), sizeof tampon - 1));
-}
 
 // The detail holds 127 characters: a line goes in whole or not at all, and the
 // first one that does not fit is replaced by "..." so the reader sees the list goes on.
@@ -69,8 +63,8 @@ bool LigneEmetteur(EtatGlobal& etat, Detail& detail, int index, const char* inco
     Emetteur e;
     if (!Identifier(etat, index, false, e)) return false;
     const std::string libelle = LibelleEntree(etat, index);
-    if (!e.Identifie) detail.Ligne(Format(inconnu, libelle.c_str()));
-    else detail.Ligne(Format("%s - n\xB0 %u - %s\n", libelle.c_str(), static_cast<unsigned>(e.Numero), e.Nom.c_str()));
+    if (!e.Identifie) detail.Ligne(Formater(inconnu, libelle.c_str()));
+    else detail.Ligne(Formater("%s - n\xB0 %u - %s\n", libelle.c_str(), static_cast<unsigned>(e.Numero), e.Nom.c_str()));
     return true;
 }
 
@@ -81,8 +75,8 @@ bool LigneImage(EtatGlobal& etat, Detail& detail, int index, int texte, const ch
     if (!Identifier(etat, index, true, e)) return false;
     const std::string s = Texte(etat, texte);
     const std::string m = LibelleFrequence(etat.PlanFrequences[static_cast<std::size_t>(index)].Frequence);
-    if (!e.Identifie) detail.Ligne(Format(inconnu, s.c_str(), m.c_str()));
-    else detail.Ligne(Format(connu, s.c_str(), m.c_str(), static_cast<unsigned>(e.Numero), e.Nom.c_str()));
+    if (!e.Identifie) detail.Ligne(Formater(inconnu, s.c_str(), m.c_str()));
+    else detail.Ligne(Formater(connu, s.c_str(), m.c_str(), static_cast<unsigned>(e.Numero), e.Nom.c_str()));
     return true;
 }
 
@@ -126,7 +120,7 @@ int32_t Occupee(EtatGlobal& etat, const EntreeFrequence& e)
     } else {
         for (const FicheVol& f : etat.Fiches)
             if (f.Numero == e.FicheEmettrice) {
-                etat.TexteDetail = Format("n\xB0 %u - %s", static_cast<unsigned>(f.Numero), std::string(VueChamp(f.Nom)).c_str());
+                etat.TexteDetail = Formater("n\xB0 %u - %s", static_cast<unsigned>(f.Numero), std::string(VueChamp(f.Nom)).c_str());
                 break;
             }
     }

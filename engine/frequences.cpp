@@ -1,6 +1,7 @@
 #include "engine/frequences.h"
 
 #include "engine/etat.h"
+#include "engine/format.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,13 +19,6 @@ const LimitesBande LimitesBandes[6] = {
 namespace {
 
 constexpr std::size_t LONGUEUR_MAX_SAISIE = 32;
-
-std::string Formater(const char* format, auto... args)
-{
-    char tampon[192];
-    const int n = std::snprintf(tampon, sizeof tampon, format, args...);
-    return std::string(tampon, n < 0 ? 0 : std::min<std::size_t>(static_cast<std::size_t>(n), sizeof tampon - 1));
-}
 
 std::string_view SansBlancs(std::string_view s)
 {

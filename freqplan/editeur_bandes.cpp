@@ -1,5 +1,6 @@
 #include "freqplan/editeur_bandes.h"
 
+#include "engine/format.h"
 #include "engine/frequences.h"
 #include "freqplan/catalogue.h"
 #include "shell/textes.h"
@@ -13,9 +14,7 @@ std::string TexteLigne(const EntreeFrequence& e)
 {
     const std::string libelle = LibelleFrequence(e.Frequence);
     if (e.Canal == 0) return libelle;
-    char texte[48];
-    std::snprintf(texte, sizeof texte, "%s__k%3u", libelle.c_str(), static_cast<unsigned>(e.Canal));
-    return texte;
+    return Formater("%s__k%3u", libelle.c_str(), static_cast<unsigned>(e.Canal));
 }
 
 void PoserCreneaux24(EtatGlobal& etat, int32_t valide)

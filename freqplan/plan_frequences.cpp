@@ -1,6 +1,7 @@
 #include "freqplan/plan_frequences.h"
 
 #include "engine/etat.h"
+#include "engine/format.h"
 #include "engine/frequences.h"
 #include "freqplan/catalogue.h"
 #include "freqplan/table_nationale.h"
@@ -151,10 +152,7 @@ std::string TexteFichierFrq(EtatGlobal& etat)
     std::string texte;
     for (const EntreeFrequence& e : etat.CatalogueFrequences) {
         if (e.Valide != 1) continue;
-        char ligne[48];
-        const int n = std::snprintf(ligne, sizeof ligne, "%lu, %u\r\n", static_cast<unsigned long>(e.Frequence),
-                                    static_cast<unsigned>(e.Canal));
-        texte.append(ligne, static_cast<std::size_t>(n));
+        texte += Formater("%lu, %u\r\n", static_cast<unsigned long>(e.Frequence), static_cast<unsigned>(e.Canal));
     }
     return texte;
 }

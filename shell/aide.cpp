@@ -1,5 +1,6 @@
 #include "shell/aide.h"
 
+#include "engine/format.h"
 #include "shell/textes.h"
 
 namespace {
@@ -19,13 +20,7 @@ FichierAide FichierAide::Lire(std::string_view texte)
 {
     FichierAide f;
     SujetAide* courant = nullptr;
-    std::size_t debut = 0;
-    while (debut < texte.size()) {
-        std::size_t fin = texte.find('\n', debut);
-        if (fin == std::string_view::npos) fin = texte.size();
-        std::string_view ligne = texte.substr(debut, fin - debut);
-        debut = fin + 1;
-        if (!ligne.empty() && ligne.back() == '\r') ligne.remove_suffix(1);
+    for (std::string_view ligne : Lignes(texte)) {
         if (ligne.substr(0, 3) == "@@ ") {
             const std::size_t espace1 = ligne.find(' ', 3);
             const std::size_t espace2 = espace1 == std::string_view::npos ? espace1 : ligne.find(' ', espace1 + 1);

@@ -2,6 +2,7 @@
 
 #include "engine/compatibilite.h"
 #include "engine/etat.h"
+#include "engine/format.h"
 #include "shell/fenetre.h"
 #include "shell/messages.h"
 #include "shell/tableau.h"
@@ -30,9 +31,7 @@ constexpr int MAXI_PAR_DEFAUT = 5;
 
 std::string DeuxChiffres(int v)
 {
-    char t[16];
-    std::snprintf(t, sizeof t, "%02u", static_cast<unsigned>(v));
-    return t;
+    return Formater("%02u", static_cast<unsigned>(v));
 }
 
 // At most two characters read, as a decimal number.

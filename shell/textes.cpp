@@ -2,9 +2,8 @@
 
 #include "engine/cp1252.h"
 #include "engine/etat.h"
+#include "engine/format.h"
 
-#include <cstdio>
-#include <vector>
 
 extern const unsigned char TableTextesBrute[];
 extern const std::size_t TableTextesBruteTaille;
@@ -36,13 +35,7 @@ std::string Deseschapper(std::string_view s)
 std::map<int, std::string> LireTableTextes(std::string_view utf8)
 {
     std::map<int, std::string> table;
-    std::size_t debut = 0;
-    while (debut < utf8.size()) {
-        std::size_t fin = utf8.find('\n', debut);
-        if (fin == std::string_view::npos) fin = utf8.size();
-        std::string_view ligne = utf8.substr(debut, fin - debut);
-        debut = fin + 1;
-        if (!ligne.empty() && ligne.back() == '\r') ligne.remove_suffix(1);
+    for (std::string_view ligne : Lignes(utf8)) {
         if (ligne.empty() || ligne.front() == '#') continue;
         const std::size_t tab = ligne.find('\t');
         if (tab == std::string_view::npos || tab == 0) continue;
@@ -94,30 +87,11 @@ void ChargerFiltre(EtatGlobal& etat, int n)
     etat.TexteFiltre = filtre;
 }
 
-std::string FormaterTexteV(const char* format, va_list args)
-{
-    va_list copie;
-    va_copy(copie, args);
-#if defined(__GNUC__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wformat-nonliteral"
-#endif
-    const int n = std::vsnprintf(nullptr, 0, format, copie);
-    va_end(copie);
-    if (n <= 0) return {};
-    std::vector<char> tampon(static_cast<std::size_t>(n) + 1);
-    std::vsnprintf(tampon.data(), tampon.size(), format, args);
-#if defined(__GNUC__)
-#pragma GCC diagnostic pop
-#endif
-    return std::string(tampon.data(), static_cast<std::size_t>(n));
-}
-
 std::string FormaterTexteC(const char* format, ...)
 {
     va_list args;
     va_start(args, format);
-    std::string r = FormaterTexteV(format, args);
+    std::string r = FormaterListe(format, args);
     va_end(args);
     return r;
 }

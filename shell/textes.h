@@ -37,7 +37,6 @@ void ChargerFiltre(EtatGlobal& etat, int n);
 // printf over a format from the table. The table's test guarantees that each
 // string has the same conversions in the three languages.
 std::string FormaterTexteC(const char* format, ...);
-std::string FormaterTexteV(const char* format, va_list args);
 template <class... Arguments>
 std::string FormaterTexte(const std::string& format, Arguments... arguments)
 {

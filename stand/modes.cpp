@@ -1,6 +1,7 @@
 #include "stand/modes.h"
 
 #include "engine/etat.h"
+#include "engine/format.h"
 #include "shell/textes.h"
 #include "stand/defilant.h"
 #include "stand/sortie.h"
@@ -62,9 +63,7 @@ ChangementMode ChangerMode(EtatGlobal& etat, int commande)
     if (regle.Recompte) RecompteSorties(etat);
     MajTexteDefilant2(etat);
 
-    char texte[32];
-    std::snprintf(texte, sizeof texte, "%u --> %u", static_cast<unsigned>(etat.ModePrecedent), static_cast<unsigned>(etat.ModeSortie));
-    etat.TexteEvenement = texte;
+    etat.TexteEvenement = Formater("%u --> %u", static_cast<unsigned>(etat.ModePrecedent), static_cast<unsigned>(etat.ModeSortie));
     EcrireHistorique(etat, EVT_CHANGEMENT_MODE);
     // The mode is part of the meeting: a restart must come back in it.
     SauverManifestation(etat);

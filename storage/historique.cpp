@@ -2,13 +2,13 @@
 
 #include "engine/cp1252.h"
 #include "engine/etat.h"
+#include "engine/format.h"
 #include "shell/messages.h"
 #include "shell/textes.h"
 #include "storage/chemins.h"
 #include "storage/manifestation.h"
 
 #include <array>
-#include <cstdio>
 #include <fstream>
 
 namespace {
@@ -25,12 +25,8 @@ std::string LigneHistorique(EtatGlobal& etat, int evenement)
     const std::string libelle =
         evenement >= 0 && evenement < static_cast<int>(LIBELLES.size()) ? Texte(etat, LIBELLES[static_cast<std::size_t>(evenement)].n) : "";
     const DateHeure t = etat.Port.Maintenant();
-    char heure[16];
-    std::snprintf(heure, sizeof heure, "%02d:%02d:%02d", t.Heure, t.Minute, t.Seconde);
-    char ligne[256];
-    std::snprintf(ligne, sizeof ligne, "%s %s   %-20.20s %s\r\n", etat.DateHistorique.c_str(), heure,
-                  libelle.c_str(), etat.TexteEvenement.c_str());
-    return ligne;
+    return Formater("%s %02d:%02d:%02d   %-20.20s %s\r\n", etat.DateHistorique.c_str(), t.Heure, t.Minute,
+                    t.Seconde, libelle.c_str(), etat.TexteEvenement.c_str());
 }
 
 void EcrireHistorique(EtatGlobal& etat, int evenement)
@@ -50,19 +46,14 @@ void PreparerHistorique(EtatGlobal& etat)
                                  ? etat.CheminManifestation
                                  : JoindreChemin(etat.Port.DossierDocuments(), "SpyKoral");
     etat.CheminHistorique = RemplacerExtension(base, ".txt");
-    const DateHeure d = etat.Port.Maintenant();
-    char date[16];
-    std::snprintf(date, sizeof date, "%02d/%02d/%02d", d.Jour, d.Mois, d.Annee % 100);
-    etat.DateHistorique = date;
+    etat.DateHistorique = DateCourte(etat.Port.Maintenant(), '/');
 }
 
 void DemarrerHistorique(EtatGlobal& etat)
 {
     etat.HistoriqueActif = etat.HistoriqueAuDemarrage ? 1 : 0;
     if (!etat.HistoriqueActif) return;
-    char texte[32];
-    std::snprintf(texte, sizeof texte, "---> %u", static_cast<unsigned>(etat.ModeSortie));
-    etat.TexteEvenement = texte;
+    etat.TexteEvenement = Formater("---> %u", static_cast<unsigned>(etat.ModeSortie));
     EcrireHistorique(etat, EVT_LANCEMENT);
 }
 

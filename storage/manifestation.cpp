@@ -4,6 +4,7 @@
 #include "engine/conflit.h"
 #include "engine/cp1252.h"
 #include "engine/etat.h"
+#include "engine/format.h"
 #include "engine/frequences.h"
 #include "engine/tri.h"
 #include "shell/messages.h"
@@ -322,10 +323,7 @@ std::vector<std::pair<std::string, std::string>> FiltresDe(std::string_view text
 
 std::string DateSoulignee(EtatGlobal& etat)
 {
-    const DateHeure d = etat.Port.Maintenant();
-    char date[16];
-    std::snprintf(date, sizeof date, "%02d_%02d_%02d", d.Jour, d.Mois, d.Annee % 100);
-    return date;
+    return DateCourte(etat.Port.Maintenant(), '_');
 }
 
 std::string NomProposeManifestation(EtatGlobal& etat)
