@@ -71,6 +71,16 @@ std::string LibelleAvecCanal(int32_t frequence, int32_t canal)
     return Formater("%s______", libelle.c_str());
 }
 
+EntreeFrequence NouvelleEntree(int32_t frequence, int32_t canal)
+{
+    EntreeFrequence e{};
+    e.Frequence = frequence;
+    e.Canal = canal;
+    e.Bande = BandeDe(frequence);
+    CopierChamp(e.Libelle, LibelleAvecCanal(frequence, canal));
+    return e;
+}
+
 std::string LibelleEntree(const EtatGlobal& etat, int index)
 {
     const EntreeFrequence& e = etat.PlanFrequences[static_cast<std::size_t>(index)];

@@ -31,6 +31,8 @@ std::string LibelleFrequence(int32_t frequence);
 // The label with its channel: "%s__k%3u", or "%s______" without one.
 std::string LibelleAvecCanal(int32_t frequence, int32_t canal);
 std::string LibelleEntree(const EtatGlobal& etat, int index);
+// A free record of a frequency, labelled with its channel.
+EntreeFrequence NouvelleEntree(int32_t frequence, int32_t canal);
 // "(%u)  %s": the light of a frequency while a card's transmitter is out on it.
 std::string LibelleSortie(int32_t numeroFiche, const std::string& libelle);
 // The label's frequency back: the first "." removed, then the leading digits.

@@ -33,20 +33,10 @@ void PoserEntreeDuPlan(EtatGlobal& etat, const EntreeFrequence& entree)
 
 } // namespace
 
-EntreeFrequence EntreeNationale(const FrequenceNationale& n)
-{
-    EntreeFrequence e{};
-    e.Frequence = n.Frequence;
-    e.Canal = n.Canal;
-    e.Bande = BandeDe(n.Frequence);
-    CopierChamp(e.Libelle, LibelleAvecCanal(n.Frequence, n.Canal));
-    return e;
-}
-
 std::vector<EntreeFrequence> PlanNational()
 {
     std::vector<EntreeFrequence> plan;
-    for (const FrequenceNationale& n : TableNationale) plan.push_back(EntreeNationale(n));
+    for (const FrequenceNationale& n : TableNationale) plan.push_back(NouvelleEntree(n.Frequence, n.Canal));
     return plan;
 }
 
@@ -55,7 +45,7 @@ void ConstruireCatalogue(EtatGlobal& etat)
     auto& catalogue = etat.CatalogueFrequences;
     catalogue.clear();
     catalogue.reserve(TAILLE_CATALOGUE);
-    for (const FrequenceNationale& n : TableNationale) catalogue.push_back(EntreeNationale(n));
+    for (const FrequenceNationale& n : TableNationale) catalogue.push_back(NouvelleEntree(n.Frequence, n.Canal));
     catalogue.resize(TAILLE_CATALOGUE, CreneauVide());
     for (const EntreeFrequence& e : etat.PlanFrequences) PoserEntreeDuPlan(etat, e);
     TrierCatalogue(etat);

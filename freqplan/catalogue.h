@@ -9,7 +9,6 @@
 #include <vector>
 
 struct EntreeFrequence;
-struct FrequenceNationale;
 
 struct EtatGlobal;
 struct EntreeFrequence;
@@ -17,8 +16,6 @@ struct EntreeFrequence;
 constexpr int NB_CRENEAUX_24 = 25;   // 2400000 to 2400480, step 20
 
 // National table, free slots at 88888, the current plan laid over it, sorted.
-// A national frequency as a record, labelled with its channel.
-EntreeFrequence EntreeNationale(const FrequenceNationale& n);
 // Every national frequency, as a plan (the benchmarks' largest meeting).
 std::vector<EntreeFrequence> PlanNational();
 

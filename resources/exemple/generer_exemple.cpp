@@ -50,12 +50,7 @@ std::vector<EntreeFrequence> Plan()
     for (int32_t f = 41060; f <= 41200; f += 10) frequences.push_back(f);
     for (int32_t f = SEUIL_24GHZ; f <= DERNIER_CRENEAU_24; f += PAS_CRENEAU_24) frequences.push_back(f);
     std::vector<EntreeFrequence> plan;
-    for (int32_t f : frequences) {
-        EntreeFrequence e{};
-        e.Frequence = f;
-        CopierChamp(e.Libelle, LibelleAvecCanal(f, 0));
-        plan.push_back(e);
-    }
+    for (int32_t f : frequences) plan.push_back(NouvelleEntree(f, 0));
     return plan;
 }
 

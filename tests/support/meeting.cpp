@@ -13,12 +13,7 @@ void Reunion::Plan(std::initializer_list<int32_t> frequences)
 void Reunion::Plan(const std::vector<int32_t>& frequences)
 {
     std::vector<EntreeFrequence> plan;
-    for (int32_t f : frequences) {
-        EntreeFrequence e{};
-        e.Frequence = f;
-        CopierChamp(e.Libelle, LibelleAvecCanal(f, 0));
-        plan.push_back(e);
-    }
+    for (int32_t f : frequences) plan.push_back(NouvelleEntree(f, 0));
     DefinirPlan(etat, std::move(plan));
 }
 
