@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <map>
+#include <set>
 
 namespace {
 
@@ -141,9 +143,29 @@ TEST(DecoderManifestation, RandomBytesNeverCrash)
     const std::string valide = ImageValide();
     uint32_t graine = 12345;
     auto hasard = [&] { return graine = graine * 1103515245u + 12345u; };
+    int acceptes = 0;
     for (int essai = 0; essai < 3000; ++essai) {
         std::string o = valide;
         for (int k = 0; k < 1 + essai % 8; ++k) o[hasard() % o.size()] = static_cast<char>(hasard() >> 24);
-        (void)DecoderManifestation(o, 0);
+        // Whatever is taken holds what the stand relies on.
+        const auto lue = DecoderManifestation(o, 0);
+        if (!lue) continue;
+        ++acceptes;
+        EXPECT_LE(lue->Plan.size(), 216u);
+        std::set<int32_t> frequences{FREQUENCE_AUCUNE}, cartes{FICHE_PAUSE};
+        for (const EntreeFrequence& e : lue->Plan) frequences.insert(e.Frequence);
+        for (const FicheVol& f : lue->Fiches) {
+            EXPECT_TRUE(frequences.count(f.Frequence)) << f.Numero;
+            cartes.insert(f.Numero);
+        }
+        std::map<int32_t, int> parListe;
+        for (const EntreePlan& n : lue->Noeuds) ++parListe[n.Liste];
+        for (const EntreePlan& n : lue->Noeuds) {
+            EXPECT_TRUE(cartes.count(n.NumeroFiche));
+            EXPECT_GE(n.Rang, 1);
+            EXPECT_LE(n.Rang, parListe[n.Liste]);
+        }
     }
+    // Changes in the names, remarks or counters leave a meeting; some must have been taken.
+    EXPECT_GT(acceptes, 0);
 }

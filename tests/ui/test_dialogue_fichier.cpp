@@ -1,3 +1,4 @@
+#include "engine/cp1252.h"
 #include "shell/textes.h"
 #include "shell/ui/dialogues_information.h"
 #include "storage/dialfic.h"
@@ -141,12 +142,15 @@ TEST(DialoguesInformation, Screenshots)
         r.etat.DecalageLangue = langue;
         const std::string s = langue ? "_en" : "_fr";
         std::unique_ptr<DialogueInformation> a(CreerAlerteFic(r.etat, nullptr));
-        Capturer(a.get(), "ALERTEFIC" + s);
         std::unique_ptr<DialogueInformation> b(CreerAvertissement(r.etat, nullptr));
-        Capturer(b.get(), "DIALAVERTIR" + s);
         std::unique_ptr<DialogueInformation> c(CreerAPropos(r.etat, nullptr));
-        Capturer(c.get(), "ABOUT" + s);
         DialogueFichier d(r.etat);
-        Capturer(&d, "DIALFIC" + s);
+        const std::pair<QDialog*, const char*> dialogues[] = {
+            {a.get(), "ALERTEFIC"}, {b.get(), "DIALAVERTIR"}, {c.get(), "ABOUT"}, {&d, "DIALFIC"}};
+        for (auto [dialogue, nom] : dialogues) {
+            Capturer(dialogue, nom + s);
+            EXPECT_TRUE(TextesCoupes(dialogue).empty()) << nom << s;
+        }
+        EXPECT_EQ(d.findChild<QPushButton*>("101")->text().toStdString(), Cp1252VersUtf8(Texte(r.etat, 519)));
     }
 }

@@ -75,13 +75,18 @@ TEST(DialogueMessage, Screenshots)
         r.etat.DecalageLangue = langue;
         const std::string suffixe = langue ? "_en" : "_fr";
         DialogueMessage a(r.etat, Demande(r, 39, 960), {});
-        Capturer(&a, "DIALMESS_960" + suffixe);
         DialogueMessage b(r.etat, Demande(r, 79, 961, 103), {});
-        Capturer(&b, "DIALMESS_961" + suffixe);
         DialogueMessage c(r.etat, Demande(r, 94, 962, 150, detail), {});
-        Capturer(&c, "DIALMESS_962_detail" + suffixe);
         DialogueMessage d(r.etat, Demande(r, 88, 962), {});
-        Capturer(&d, "DIALMESS_962" + suffixe);
+        const std::pair<DialogueMessage*, const char*> dialogues[] = {
+            {&a, "DIALMESS_960"}, {&b, "DIALMESS_961"}, {&c, "DIALMESS_962_detail"}, {&d, "DIALMESS_962"}};
+        for (auto [dialogue, nom] : dialogues) {
+            Capturer(dialogue, nom + suffixe);
+            EXPECT_TRUE(TextesCoupes(dialogue).empty()) << nom << suffixe;
+            EXPECT_EQ(dialogue->windowTitle(), "ATTENTION");
+            EXPECT_TRUE(dialogue->rect().contains(dialogue->ZoneMessage()));
+            EXPECT_FALSE(dialogue->ZoneDetail().intersects(dialogue->ZoneMessage())) << nom << suffixe;
+        }
     }
 }
 

@@ -5,7 +5,9 @@
 #include "tests/support/meeting.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 TEST(LigneListe, PauseAndRemarkLinesAreDrawnTheirOwnWay)
@@ -37,4 +39,21 @@ TEST(LigneListe, ALineHasItsPictureItsColourAndItsHeight)
     EXPECT_EQ(liste.visualItemRect(liste.item(2)).height(), 18);
     liste.resize(420, 100);
     Capturer(&liste, "ligne_liste");
+}
+
+TEST(TextesCoupes, FindsALabelAndAButtonTooSmallForTheirText)
+{
+    QWidget fenetre;
+    fenetre.resize(300, 100);
+    auto* l = new QLabel("un texte bien trop long pour sa place", &fenetre);
+    l->setObjectName("10");
+    l->setGeometry(0, 0, 40, 20);
+    auto* b = new QPushButton("ok", &fenetre);
+    b->setObjectName("1");
+    b->setGeometry(250, 80, 100, 30);
+    fenetre.show();
+    EXPECT_EQ(TextesCoupes(&fenetre), (std::vector<std::string>{"10", "1"}));
+    l->setGeometry(0, 0, 290, 20);
+    b->setGeometry(200, 60, 90, 30);
+    EXPECT_TRUE(TextesCoupes(&fenetre).empty());
 }
