@@ -5,6 +5,7 @@
 #include "shell/ui/bouton_frequence.h"
 #include "shell/ui/fenetre_aide.h"
 #include "shell/ui/fenetre_principale.h"
+#include "shell/ui/instance_unique.h"
 #include "stand/sortie.h"
 #include "storage/manifestation.h"
 #include "tests/ui/support/captures.h"
@@ -212,4 +213,24 @@ TEST(CheminsDeDemarrage, HelpBesideTheProgramAndTheMeetingInQuotes)
     EXPECT_EQ(CheminAideDepuisLigneCommande("koralis"), "koral.hlp");
     EXPECT_EQ(CheminDepuisArgument("\"D:\\Mes meetings\\Koral du 06_12_26.mhz\""), "D:\\Mes meetings\\Koral du 06_12_26.mhz");
     EXPECT_EQ(CheminDepuisArgument("/club/Koral.mhz"), "/club/Koral.mhz");
+}
+
+TEST_F(Tableau, TheFiveMinuteTimerWritesTheBackup)
+{
+    Ouvrir(Bandes(1));
+    const std::string secours = dossier.Fichier("Koral du 06_12_26.bak");
+    EXPECT_FALSE(std::filesystem::exists(secours));
+    fenetre->TickSauvegarde();
+    EXPECT_EQ(LireOctets(secours), ImageManifestation(r.etat));
+}
+
+TEST(InstanceUnique, ASecondStartBringsTheFirstWindowForward)
+{
+    InstanceUnique premiere;
+    QWidget fenetre;
+    premiere.Ecouter(&fenetre);
+    EXPECT_FALSE(fenetre.isVisible());
+    EXPECT_TRUE(InstanceUnique::DejaLancee());
+    for (int i = 0; i < 50 && !fenetre.isVisible(); ++i) QTest::qWait(10);
+    EXPECT_TRUE(fenetre.isVisible());
 }
