@@ -144,7 +144,7 @@ void PlanFrequences(EtatGlobal& etat, Fenetre& f)
 {
     if (!f.OuvrirDialogue(Dialogue::PlanFrequences)) return;
     SauverManifestation(etat);
-    f.DisposerTableau(true);
+    f.DisposerTableau();
     f.RedessinerTout();
     RafraichirTableau(etat, f);
 }
@@ -339,7 +339,7 @@ bool CreerFenetrePrincipale(EtatGlobal& etat, Fenetre& f, const std::string& che
     } else {
         ReprendreManifestation(etat, cheminLigneCommande);
     }
-    f.DisposerTableau(true);
+    f.DisposerTableau();
     if (etat.ModeSortie == ModeFileAttente || etat.ModeSortie == ModePlanifie) ExecuterCommande(etat, f, 242);
     MajTexteDefilant2(etat);
     ExecuterCommande(etat, f, 211);

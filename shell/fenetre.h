@@ -36,7 +36,8 @@ public:
     // The pop-up menu of button 202, 216 or 407 at the mouse; the command chosen, 0 for none.
     virtual int MenuSurgissant(int bouton) = 0;
 
-    virtual void DisposerTableau(bool reconstruire) = 0;
+    // Destroys the board's buttons and lays out one per frequency of the plan.
+    virtual void DisposerTableau() = 0;
     virtual void RafraichirTableau() = 0;
     virtual void RedessinerTout() = 0;
 

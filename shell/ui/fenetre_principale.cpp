@@ -309,7 +309,7 @@ int FenetrePrincipale::MenuSurgissant(int bouton)
     return choisie ? choisie->data().toInt() : 0;
 }
 
-void FenetrePrincipale::DisposerTableau(bool)
+void FenetrePrincipale::DisposerTableau()
 {
     for (BoutonFrequence* b : boutons_) delete b;
     boutons_.clear();

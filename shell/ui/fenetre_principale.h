@@ -46,7 +46,7 @@ public:
     // Fenetre
     int OuvrirDialogue(Dialogue dialogue) override;
     int MenuSurgissant(int bouton) override;
-    void DisposerTableau(bool reconstruire) override;
+    void DisposerTableau() override;
     void RafraichirTableau() override;
     void RedessinerTout() override;
     bool DefilantVisible(int ligne) const override;

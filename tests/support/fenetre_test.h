@@ -42,7 +42,7 @@ public:
         ChoixMenus.pop_front();
         return c;
     }
-    void DisposerTableau(bool) override { ++Dispositions; }
+    void DisposerTableau() override { ++Dispositions; }
     void RafraichirTableau() override { ++Rafraichissements; }
     void RedessinerTout() override { ++Redessins; }
     bool DefilantVisible(int ligne) const override { return Defilants[ligne]; }
