@@ -292,6 +292,16 @@ void ExecuterCommande(EtatGlobal& etat, Fenetre& fenetre, int commande, int noti
     if (const int suite = std::exchange(etat.CommandeDemandee, 0)) ExecuterCommande(etat, fenetre, suite);
 }
 
+void CliquerFrequence(EtatGlobal& etat, Fenetre& f, int index)
+{
+    etat.FrequenceChoisie = index;
+    f.OuvrirDialogue(Dialogue::Renseign);
+    RafraichirTableau(etat, f);
+    const bool sortie = std::exchange(etat.SortieDemandee, 0);
+    if (const int suite = std::exchange(etat.CommandeDemandee, 0)) ExecuterCommande(etat, f, suite);
+    if (sortie) ExecuterCommande(etat, f, 201);
+}
+
 void RafraichirTableau(EtatGlobal& etat, Fenetre& fenetre)
 {
     if (etat.NbFrequences() == 0) {

@@ -17,6 +17,10 @@ void ExecuterCommande(EtatGlobal& etat, Fenetre& fenetre, int commande, int noti
 // program ends there.
 bool CreerFenetrePrincipale(EtatGlobal& etat, Fenetre& fenetre, const std::string& cheminLigneCommande);
 
+// A click on a board button: the frequency's details, then the board refreshed
+// and what the details asked for (an exit, a mode change).
+void CliquerFrequence(EtatGlobal& etat, Fenetre& fenetre, int index);
+
 // Timer 27, every 10 s: the flight-time supervision.
 void SuperviserTemps(EtatGlobal& etat, Fenetre& fenetre);
 // Timer 29, every 5 minutes.

@@ -1,5 +1,7 @@
 #include "shell/menu.h"
 
+#include "stand/modes.h"
+
 namespace {
 
 ElementMenu Item(int commande, int texte) { return {commande, NumTexte{texte}, {}}; }
@@ -22,6 +24,16 @@ const std::vector<MenuBarre>& MenuPrincipal()
           Item(12, 930), Item(13, 931), Item(14, 932), Item(15, 933)}},
     };
     return menu;
+}
+
+std::vector<ElementMenu> MenuSurgissant(int bouton, int32_t mode)
+{
+    if (bouton == 202) {
+        const EtatCommandes c = CommandesDuMode(mode);
+        return {Item(302, 9), Separateur(), {c.CommandeSecondItem, NumTexte{c.TexteSecondItem}, {}, c.SecondItemActif}};
+    }
+    if (bouton == 216) return {Item(224, 921), Separateur(), Item(203, 927)};
+    return {Item(220, 11), Separateur(), Item(221, 12), Separateur(), Item(222, 13), Separateur(), Item(223, 14)};
 }
 
 bool LangueDisponible(int commande)

@@ -282,26 +282,15 @@ int FenetrePrincipale::MenuSurgissant(int bouton)
 {
     QMenu menu(this);
     menu.setObjectName(QString::number(bouton));
-    auto item = [&](int texte, int commande, bool actif = true) {
-        QAction* a = menu.addAction(TexteQt(etat_, texte));
-        a->setData(commande);
-        a->setObjectName(QString::number(commande));
-        a->setEnabled(actif);
-    };
-    if (bouton == 202) {
-        const EtatCommandes c = CommandesDuMode(etat_.ModeSortie);
-        item(9, 302);
-        menu.addSeparator();
-        item(c.TexteSecondItem, c.CommandeSecondItem, c.SecondItemActif);
-    } else if (bouton == 216) {
-        item(921, 224);
-        menu.addSeparator();
-        item(927, 203);
-    } else {
-        for (int mode = 0; mode < 4; ++mode) {
-            if (mode) menu.addSeparator();
-            item(TexteNomMode(mode), 220 + mode);
+    for (const ElementMenu& e : ::MenuSurgissant(bouton, etat_.ModeSortie)) {
+        if (e.Commande == 0 && e.Texte.n == 0) {
+            menu.addSeparator();
+            continue;
         }
+        QAction* a = menu.addAction(TexteQt(etat_, e.Texte.n));
+        a->setData(e.Commande);
+        a->setObjectName(QString::number(e.Commande));
+        a->setEnabled(e.Actif);
     }
     if (ChoixMenu) return ChoixMenu(menu);
     menu.adjustSize();
@@ -421,13 +410,9 @@ void FenetrePrincipale::Detruire()
 
 void FenetrePrincipale::CliqueFrequence(int index)
 {
-    etat_.FrequenceChoisie = index;
-    OuvrirDialogue(Dialogue::Renseign);
     if (detruite_) return;
-    ::RafraichirTableau(etat_, *this);
-    const bool sortie = std::exchange(etat_.SortieDemandee, 0);
-    if (const int suite = std::exchange(etat_.CommandeDemandee, 0)) Commande(suite);
-    if (sortie && !detruite_) Commande(201);
+    ::CliquerFrequence(etat_, *this, index);
+    for (Bandeau* d : defilants_) d->update();
 }
 
 void FenetrePrincipale::keyPressEvent(QKeyEvent* e)

@@ -1,5 +1,6 @@
 #include "engine/compatibilite.h"
 #include "shell/commandes.h"
+#include "shell/menu.h"
 #include "shell/textes.h"
 #include "stand/sortie.h"
 #include "storage/manifestation.h"
@@ -387,4 +388,34 @@ TEST(CreerFenetrePrincipale, ResumesTheCommandLineFileAndLogsTheStart)
     EXPECT_EQ(TitreFenetrePrincipale(r.etat), "KORALIS - \xE9t\xE9 2026.mhz");
     EXPECT_EQ(r.etat.CheminHistorique, dossier.Fichier("\xC3\xA9t\xC3\xA9 2026.txt"));
     EXPECT_NE(LireOctets(r.etat.CheminHistorique).find("---> 2\r\n"), std::string::npos);
+}
+
+TEST_F(Commandes, AClickOnTheBoardOpensTheDetailsThenWhatTheyAskFor)
+{
+    r.etat.ModeSortie = ModeFileAttente;
+    f.PendantDialogue = [&](Dialogue d) {
+        if (d == Dialogue::Renseign) r.etat.SortieDemandee = 1;
+    };
+    CliquerFrequence(r.etat, f, r.Index(35020));
+    EXPECT_EQ(r.etat.FrequenceChoisie, r.Index(35020));
+    EXPECT_EQ(f.Ouverts, (std::vector<Dialogue>{Dialogue::Renseign, Dialogue::SortirAttente}));
+    EXPECT_EQ(r.etat.SortieDemandee, 0);
+    EXPECT_GE(f.Rafraichissements, 2);
+}
+
+TEST(MenuSurgissant, TheCardsMenuOffersThePlanOnlyInPlannedMode)
+{
+    const auto fiches = MenuSurgissant(202, ModeFiches);
+    ASSERT_EQ(fiches.size(), 3u);
+    EXPECT_EQ(fiches[0].Commande, 302);
+    EXPECT_FALSE(fiches[2].Actif);
+    EXPECT_EQ(fiches[2].Texte.n, 16);
+    const auto plan = MenuSurgissant(202, ModePlanifie);
+    EXPECT_TRUE(plan[2].Actif);
+    EXPECT_EQ(plan[2].Commande, 214);
+    EXPECT_EQ(MenuSurgissant(216, ModeFiches)[2].Commande, 203);
+    const auto modes = MenuSurgissant(407, ModeFiches);
+    ASSERT_EQ(modes.size(), 7u);
+    EXPECT_EQ(modes[6].Commande, 223);
+    EXPECT_EQ(modes[6].Texte.n, 14);
 }
