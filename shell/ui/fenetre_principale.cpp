@@ -372,8 +372,8 @@ void FenetrePrincipale::ActualiserModes()
     for (auto& [id, edition] : editions_) edition->setEnabled(c.Controles);
     commandes_[202]->setEnabled(c.Bouton202);
     commandes_[216]->setEnabled(c.Bouton216);
-    commandes_[202]->DefinirTexteVisible(etat_.ModeSortie != ModeLibreService);
-    commandes_[216]->DefinirTexteVisible(etat_.ModeSortie != ModeLibreService);
+    commandes_[202]->DefinirTexteVisible(c.Bouton202);
+    commandes_[216]->DefinirTexteVisible(c.Bouton216);
     boutonMode_->update();
     fond_->update();
 }
