@@ -12,12 +12,6 @@ inline bool EstActive(const EntreeFrequence& e) { return e.Etat >= Sortie; }
 
 inline int Chercher(const EtatGlobal& etat, int32_t f) { return etat.Index.Chercher(etat.PlanFrequences, f); }
 
-inline int ActiveEn(const EtatGlobal& etat, int32_t f)
-{
-    const int i = Chercher(etat, f);
-    return i >= 0 && EstActive(etat.PlanFrequences[static_cast<std::size_t>(i)]) ? i : -1;
-}
-
 void AjusterIntermodulation(EntreeFrequence& e, int direction)
 {
     const int32_t intermod = std::max(0, e.Perturbations - e.PerturbationsImage + direction);
@@ -56,7 +50,7 @@ int ModuleraParmi(EtatGlobal& etat, int x)
         if (i == x) continue;
         const int32_t fi = plan[static_cast<std::size_t>(i)].Frequence;
         for (int32_t produit : {2 * fx - fi, 2 * fi - fx}) {
-            const int touchee = ActiveEn(etat, produit);
+            const int touchee = IndexActif(etat, produit);
             if (touchee < 0) continue;
             etat.FrequencesTouchees[static_cast<std::size_t>(touchee)] = plan[static_cast<std::size_t>(touchee)].FicheEmettrice;
             reponse = 1;
@@ -72,6 +66,12 @@ bool ProduitTouche(const EtatGlobal& etat, int32_t produit, int32_t cible)
 }
 
 } // namespace
+
+int IndexActif(const EtatGlobal& etat, int32_t frequence)
+{
+    const int i = Chercher(etat, frequence);
+    return i >= 0 && EstActive(etat.PlanFrequences[static_cast<std::size_t>(i)]) ? i : -1;
+}
 
 int32_t EtatAuRepos(const EntreeFrequence& e)
 {

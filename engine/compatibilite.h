@@ -17,6 +17,8 @@ constexpr int SORTANT = +1;
 constexpr int RENTRANT = -1;
 
 int FrequenceAbsente(const EtatGlobal& etat, int32_t frequence);
+// The plan index of `frequence` while a transmitter is out on it, -1 otherwise.
+int IndexActif(const EtatGlobal& etat, int32_t frequence);
 int32_t ProduitIntermod(const EtatGlobal& etat, int a, int b);
 // Lowest (direction +1) or highest (-1) plan frequency within 5 kHz of x, 0 if none.
 int32_t FrequenceProche(const EtatGlobal& etat, int32_t x, int direction);

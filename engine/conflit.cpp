@@ -4,18 +4,21 @@
 #include "engine/etat.h"
 #include "engine/format.h"
 #include "engine/frequences.h"
-#include "shell/messages.h"
-#include "shell/textes.h"
+#include "engine/messages.h"
+#include "engine/textes.h"
 
 #include <cstdio>
 #include <string>
+#include <utility>
 
 namespace {
 
 constexpr std::string_view SUITE = "...";
 
-// The detail holds 127 characters: a line goes in whole or not at all, and the
-// first one that does not fit is replaced by "..." so the reader sees the list goes on.
+// The detail holds 127 characters: a line goes in whole when it fits, and the
+// first one that does not is replaced by "..." so the reader sees the list goes
+// on. Should the lines before leave no room for the mark, the last of them gives
+// way to it: a list is never shown cut without saying so.
 class Detail {
 public:
     explicit Detail(EtatGlobal& etat) : etat_(etat) {}
@@ -24,16 +27,19 @@ public:
     {
         auto& d = etat_.TexteDetail;
         if (coupe_) return;
-        if (d.Place() >= ligne.size() + SUITE.size()) {
+        if (d.Place() >= ligne.size()) {
             d.Ajouter(ligne);
+            derniere_ = ligne.size();
             return;
         }
+        if (d.Place() < SUITE.size()) d = d.Vue().substr(0, d.Longueur() - derniere_);
         d.Ajouter(SUITE);
         coupe_ = true;
     }
 
 private:
     EtatGlobal& etat_;
+    std::size_t derniere_ = 0;
     bool coupe_ = false;
 };
 
@@ -80,12 +86,6 @@ bool LigneImage(EtatGlobal& etat, Detail& detail, int index, int texte, const ch
     return true;
 }
 
-bool EstActiveEn(EtatGlobal& etat, int32_t frequence, int& index)
-{
-    index = etat.Index.Chercher(etat.PlanFrequences, frequence);
-    return index >= 0 && etat.PlanFrequences[static_cast<std::size_t>(index)].Etat >= Sortie;
-}
-
 int32_t Maximum(EtatGlobal& etat)
 {
     const auto& c = etat.Contraintes;
@@ -117,12 +117,8 @@ int32_t Occupee(EtatGlobal& etat, const EntreeFrequence& e)
         etat.TexteDetail = "???";
     } else if (e.FicheEmettrice == etat.FicheCourante) {
         ChargerMessage(etat, 91);
-    } else {
-        for (const FicheVol& f : etat.Fiches)
-            if (f.Numero == e.FicheEmettrice) {
-                etat.TexteDetail = Formater("n\xB0 %u - %s", static_cast<unsigned>(f.Numero), std::string(VueChamp(f.Nom)).c_str());
-                break;
-            }
+    } else if (const FicheVol* f = ChercheFiche(std::as_const(etat), e.FicheEmettrice)) {
+        etat.TexteDetail = Formater("n\xB0 %u - %s", static_cast<unsigned>(f->Numero), std::string(VueChamp(f->Nom)).c_str());
     }
     return CONFLIT_OCCUPEE;
 }
@@ -145,10 +141,9 @@ bool LignesMarquees(EtatGlobal& etat, Detail& detail, const char* inconnu)
 
 bool ImagePerturbeeExpliquee(EtatGlobal& etat, Detail& detail, int32_t f)
 {
-    int i;
-    if (EstActiveEn(etat, f + DECALAGE_FI, i))
+    if (const int i = IndexActif(etat, f + DECALAGE_FI); i >= 0)
         return LigneImage(etat, detail, i, 644, "%s %s - ???\n", "%s %s - n\xB0 %u %s\n");
-    if (EstActiveEn(etat, f - DECALAGE_FI, i))
+    if (const int i = IndexActif(etat, f - DECALAGE_FI); i >= 0)
         return LigneImage(etat, detail, i, 642, "%s %s - ???\n", "%s %s - n\xB0 %u %s\n");
     const auto& plan = etat.PlanFrequences;
     for (int a = 0; a < etat.NbFrequences(); ++a) {

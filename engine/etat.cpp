@@ -1,10 +1,11 @@
 #include "engine/etat.h"
 
 #include "engine/frequences.h"
-#include "shell/messages.h"
-#include "shell/textes.h"
+#include "engine/messages.h"
+#include "engine/textes.h"
 
 #include <bitset>
+#include <utility>
 #include <new>
 
 EtatGlobal::EtatGlobal(Plateforme& plateforme) : Port(plateforme)
@@ -46,12 +47,18 @@ EntreeFrequence* ChercheFrequence(EtatGlobal& etat, int32_t frequence)
     return &etat.PlanFrequences[static_cast<std::size_t>(i)];
 }
 
+const FicheVol* ChercheFiche(const EtatGlobal& etat, int32_t numero)
+{
+    for (const FicheVol& f : etat.Fiches)
+        if (f.Numero == numero) return &f;
+    return nullptr;
+}
+
 FicheVol* ChercheFiche(EtatGlobal& etat, int32_t numero, int obligatoire)
 {
-    for (FicheVol& f : etat.Fiches)
-        if (f.Numero == numero) return &f;
-    if (obligatoire) SignalerPointeurPerdu(etat, "FINDPILOTE");
-    return nullptr;
+    auto* fiche = const_cast<FicheVol*>(ChercheFiche(std::as_const(etat), numero));
+    if (!fiche && obligatoire) SignalerPointeurPerdu(etat, "FINDPILOTE");
+    return fiche;
 }
 
 EntreePlan* ChercheEntreePlan(EtatGlobal& etat, int32_t numero, int32_t etatVol)
@@ -81,6 +88,9 @@ EntreePlan* ChercheRangPlan(EtatGlobal& etat, int32_t rang)
 
 void SignalerPointeurPerdu(EtatGlobal& etat, const char* fonction)
 {
+    // The program ends: whatever its callers do on the way out is not written.
+    etat.SauvegardeActive = 0;
+    etat.HistoriqueActif = 0;
     etat.Port.RapportFatal(Texte(etat, 2), FormaterTexte(Texte(etat, 17), fonction));
 }
 

@@ -108,6 +108,10 @@ struct EtatGlobal {
     std::string TitreFichier;          // Windows-1252, for the window title
     TexteFixe<260> CheminDictionnaire; // as stored in the file
     int32_t SauvegardeActive = 0;
+    // The last write of the meeting file (of the backup) failed: it has been said
+    // once, and is said again only after a write has succeeded in between.
+    int32_t EchecSauvegarde = 0;
+    int32_t EchecSecours = 0;
     int32_t QuitterAuDemarrage = 0;
     int32_t HistoriqueAuDemarrage = 1;
     int32_t HistoriqueActif = 0;
@@ -126,6 +130,8 @@ void DefinirPlan(EtatGlobal& etat, std::vector<EntreeFrequence> plan);
 // --- Lookups ---------------------------------------------------------------------
 EntreeFrequence* ChercheFrequence(EtatGlobal& etat, int32_t frequence);
 FicheVol* ChercheFiche(EtatGlobal& etat, int32_t numero, int obligatoire);
+// The same lookup where a miss is never fatal: nothing when the card is absent.
+const FicheVol* ChercheFiche(const EtatGlobal& etat, int32_t numero);
 EntreePlan* ChercheEntreePlan(EtatGlobal& etat, int32_t numero, int32_t etatVol);
 EntreePlan* ChercheRangPlan(EtatGlobal& etat, int32_t rang);
 // The same rank lookup in one list whatever the mode (the return of a planned flight).

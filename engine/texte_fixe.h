@@ -45,7 +45,8 @@ public:
     void Affecter(std::string_view s)
     {
         longueur_ = s.size() < Capacite ? s.size() : Capacite;
-        std::memmove(octets_, s.data(), longueur_);
+        // An empty view may have no data at all; memmove must never see a null pointer.
+        if (longueur_ > 0) std::memmove(octets_, s.data(), longueur_);
         octets_[longueur_] = '\0';
     }
 
@@ -54,7 +55,7 @@ public:
     {
         const std::size_t place = Capacite - longueur_;
         const std::size_t n = s.size() < place ? s.size() : place;
-        std::memcpy(octets_ + longueur_, s.data(), n);
+        if (n > 0) std::memcpy(octets_ + longueur_, s.data(), n);
         longueur_ += n;
         octets_[longueur_] = '\0';
         return n == s.size();

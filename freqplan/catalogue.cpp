@@ -1,11 +1,12 @@
 #include "freqplan/catalogue.h"
 
 #include "engine/compatibilite.h"
+#include "engine/emissions.h"
 #include "engine/etat.h"
 #include "engine/frequences.h"
 #include "freqplan/table_nationale.h"
-#include "shell/messages.h"
-#include "shell/textes.h"
+#include "engine/messages.h"
+#include "engine/textes.h"
 #include "stand/sortie.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 #include "engine/format.h"
 #include "engine/frequences.h"
 #include "freqplan/catalogue.h"
-#include "shell/textes.h"
+#include "engine/textes.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -45,7 +45,7 @@ VueBandes RemplirBandes(const EtatGlobal& etat)
     }
     for (auto& liste : vue.Listes)
         std::stable_sort(liste.begin(), liste.end(),
-                         [](const LigneBande& a, const LigneBande& b) { return a.Texte < b.Texte; });
+                         [](const LigneEditeurBande& a, const LigneEditeurBande& b) { return a.Texte < b.Texte; });
     for (int b = 0; b < BANDE_24GHZ; ++b)
         vue.Comptes[static_cast<std::size_t>(b)] = std::to_string(static_cast<unsigned>(etat.NbValidesParBande[static_cast<std::size_t>(b)]));
     // The slots are not counted: their number says nothing about the band.

@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-struct LigneBande {
+struct LigneEditeurBande {
     std::string Texte;       // Windows-1252
     int32_t Frequence;       // the record the line stands for (2400000 for the 2.4 GHz line)
     bool Validee;
 };
 
 struct VueBandes {
-    std::array<std::vector<LigneBande>, NB_BANDES> Listes;   // sorted by text
+    std::array<std::vector<LigneEditeurBande>, NB_BANDES> Listes;   // sorted by text
     std::array<std::string, NB_BANDES> Comptes;               // labels under the lists
 };
 

@@ -3,7 +3,7 @@
 #include "engine/etat.h"
 #include "engine/frequences.h"
 #include "freqplan/catalogue.h"
-#include "shell/messages.h"
+#include "engine/messages.h"
 
 std::string FrequenceManuelleInitiale()
 {

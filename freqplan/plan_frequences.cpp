@@ -5,8 +5,8 @@
 #include "engine/frequences.h"
 #include "freqplan/catalogue.h"
 #include "freqplan/table_nationale.h"
-#include "shell/messages.h"
-#include "shell/textes.h"
+#include "engine/messages.h"
+#include "engine/textes.h"
 #include "storage/fichier_atomique.h"
 #include "storage/manifestation.h"
 
@@ -190,7 +190,10 @@ bool SauverPlanFrequences(EtatGlobal& etat)
     const auto chemin = etat.Port.Fichier(d);
     if (!chemin) return false;
     // Written aside and renamed: a half-written plan file is worse than none.
-    return EcrireFichierAtomique(*chemin, TexteFichierFrq(etat));
+    const EchecEcriture echec = EcrireFichierAtomique(*chemin, TexteFichierFrq(etat));
+    if (echec == EchecEcriture::Aucun) return true;
+    SignalerEchecEcriture(etat, *chemin, echec);
+    return false;
 }
 
 ResultatChargement ChargerPlanFrequences(EtatGlobal& etat)

@@ -1,7 +1,7 @@
 #include "shell/aide.h"
 
 #include "engine/format.h"
-#include "shell/textes.h"
+#include "engine/textes.h"
 
 namespace {
 

@@ -1,12 +1,13 @@
 #include "shell/commandes.h"
 
 #include "engine/compatibilite.h"
+#include "engine/emissions.h"
 #include "engine/etat.h"
 #include "engine/format.h"
 #include "shell/fenetre.h"
-#include "shell/messages.h"
+#include "engine/messages.h"
 #include "shell/tableau.h"
-#include "shell/textes.h"
+#include "engine/textes.h"
 #include "stand/defilant.h"
 #include "stand/modes.h"
 #include "stand/sortie.h"
@@ -195,6 +196,19 @@ void Pager(EtatGlobal& etat, Fenetre& f, bool gauche)
     RafraichirTableau(etat, f);
 }
 
+// The last save failed: the meeting is saved elsewhere, or left on purpose.
+// False when the operator stays in the program.
+bool QuitterApresEchec(EtatGlobal& etat)
+{
+    while (etat.SauvegardeActive && etat.EchecSauvegarde) {
+        const int ailleurs = AfficherMessageTexte(etat, 191, BOUTONS_OUI_NON_CONTINUER, SUJET_SANS_SAUVEGARDE);
+        if (etat.MessageAnnule) return false;
+        if (!ailleurs) return true;
+        EnregistrerAilleurs(etat);
+    }
+    return true;
+}
+
 void Quitter(EtatGlobal& etat, Fenetre& f)
 {
     if (!etat.SauvegardeActive && !etat.QuitterAuDemarrage) {
@@ -203,6 +217,7 @@ void Quitter(EtatGlobal& etat, Fenetre& f)
         if (oui) ChoisirNouveauFichier(etat);
     }
     SauverManifestation(etat);
+    if (!QuitterApresEchec(etat)) return;
     etat.TexteEvenement.Vider();
     EcrireHistorique(etat, EVT_FIN);
     ViderManifestation(etat);

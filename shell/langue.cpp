@@ -1,7 +1,7 @@
 #include "shell/langue.h"
 
 #include "engine/etat.h"
-#include "shell/textes.h"
+#include "engine/textes.h"
 
 #include <array>
 

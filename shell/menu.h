@@ -2,7 +2,7 @@
 // The menu "MainMenu": five menus by position, each item a command number and
 // a string number (TraduireMenu puts the texts of the running language in place).
 
-#include "shell/textes.h"
+#include "engine/textes.h"
 
 #include <cstdint>
 #include <vector>

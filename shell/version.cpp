@@ -1,6 +1,6 @@
 #include "shell/version.h"
 
-#include "shell/textes.h"
+#include "engine/textes.h"
 
 std::string TexteVersion(const EtatGlobal& etat)
 {

@@ -2,7 +2,7 @@
 
 #include "engine/etat.h"
 #include "engine/frequences.h"
-#include "shell/textes.h"
+#include "engine/textes.h"
 
 #include <algorithm>
 #include <string>
@@ -25,18 +25,11 @@ std::vector<const EntreePlan*> AVenir(const EtatGlobal& etat, int32_t liste)
     return noeuds;
 }
 
-const FicheVol* Fiche(const EtatGlobal& etat, int32_t numero)
-{
-    for (const FicheVol& f : etat.Fiches)
-        if (f.Numero == numero) return &f;
-    return nullptr;
-}
-
 // "%u %s %s   " for a flight, string 49 for a pause, the text of a remark.
 std::string Element(const EtatGlobal& etat, const EntreePlan& noeud)
 {
     if (noeud.NumeroFiche == FICHE_PAUSE) return Texte(etat, 49) + " ";
-    const FicheVol* fiche = Fiche(etat, noeud.NumeroFiche);
+    const FicheVol* fiche = ChercheFiche(etat, noeud.NumeroFiche);
     // A ticker never ends the program: a node without its card is left out.
     if (!fiche) return {};
     if (EstRemarque(fiche->Numero))

@@ -1,8 +1,9 @@
 #include "stand/modes.h"
 
+#include "engine/emissions.h"
 #include "engine/etat.h"
 #include "engine/format.h"
-#include "shell/textes.h"
+#include "engine/textes.h"
 #include "stand/defilant.h"
 #include "stand/sortie.h"
 #include "storage/historique.h"

@@ -4,8 +4,8 @@
 #include "engine/etat.h"
 #include "engine/frequences.h"
 #include "engine/tri.h"
-#include "shell/messages.h"
-#include "shell/textes.h"
+#include "engine/messages.h"
+#include "engine/textes.h"
 #include "stand/file_attente.h"
 #include "stand/modes.h"
 #include "stand/retour.h"
@@ -27,11 +27,6 @@ const FicheVol* FicheEmettrice(EtatGlobal& etat, const EntreeFrequence& e)
 }
 
 bool EstDehors(const EntreeFrequence& e) { return e.Etat >= Sortie; }
-
-int IndexDe(const EtatGlobal& etat, int32_t frequence)
-{
-    return etat.Index.Chercher(etat.PlanFrequences, frequence);
-}
 
 } // namespace
 
@@ -182,9 +177,9 @@ void Renseign::LignesPerturbateurs()
 void Renseign::LignesImage()
 {
     const int32_t f = etat_.PlanFrequences[static_cast<std::size_t>(index_)].Frequence;
-    const int i = IndexDe(etat_, f + DECALAGE_IMAGE);
     // Only a transmitter out makes an image; an idle entry has no card to name.
-    if (i < 0 || !EstDehors(etat_.PlanFrequences[static_cast<std::size_t>(i)])) return;
+    const int i = IndexActif(etat_, f + DECALAGE_IMAGE);
+    if (i < 0) return;
     const EntreeFrequence& p = etat_.PlanFrequences[static_cast<std::size_t>(i)];
     const std::string libelle = LibelleEntree(etat_, i);
     if (p.FicheEmettrice == FICHE_LIBRE) {
@@ -204,12 +199,12 @@ void Renseign::LignesImagePerturbee()
     const std::string image = Texte(etat_, 644), avec = Texte(etat_, 642);
     auto dehors = [&](int i) { return i >= 0 && EstDehors(plan[static_cast<std::size_t>(i)]); };
 
-    if (const int haut = IndexDe(etat_, f + DECALAGE_FI); dehors(haut)) {
+    if (const int haut = IndexActif(etat_, f + DECALAGE_FI); haut >= 0) {
         vue_.Interferences.push_back(FormaterTexte(" %s %s  ", image.c_str(), LibelleEntree(etat_, haut).c_str()));
         vue_.Interferences.push_back(FormaterTexte(" %s : %s  ", avec.c_str(), ici.c_str()));
         return;
     }
-    if (const int bas = IndexDe(etat_, f - DECALAGE_FI); dehors(bas)) {
+    if (const int bas = IndexActif(etat_, f - DECALAGE_FI); bas >= 0) {
         vue_.Interferences.push_back(FormaterTexte(" %s %s  ", image.c_str(), ici.c_str()));
         vue_.Interferences.push_back(FormaterTexte(" %s : %s  ", avec.c_str(), LibelleEntree(etat_, bas).c_str()));
         return;

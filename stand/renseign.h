@@ -4,7 +4,7 @@
 // the return of its transmitter to the stand; in free service and by cards, a
 // second way out.
 
-#include "shell/textes.h"
+#include "engine/textes.h"
 
 #include <cstdint>
 #include <string>

@@ -1,9 +1,10 @@
 #include "stand/retour.h"
 
 #include "engine/compatibilite.h"
+#include "engine/emissions.h"
 #include "engine/etat.h"
 #include "engine/frequences.h"
-#include "shell/textes.h"
+#include "engine/textes.h"
 #include "stand/defilant.h"
 #include "stand/sortie.h"
 #include "storage/historique.h"

@@ -2,10 +2,11 @@
 
 #include "engine/compatibilite.h"
 #include "engine/conflit.h"
+#include "engine/emissions.h"
 #include "engine/etat.h"
 #include "engine/frequences.h"
-#include "shell/messages.h"
-#include "shell/textes.h"
+#include "engine/messages.h"
+#include "engine/textes.h"
 #include "storage/historique.h"
 
 #include <algorithm>
@@ -44,36 +45,6 @@ bool SortieFrequence(EtatGlobal& etat, EntreeFrequence& entree, int32_t numeroFi
     return true;
 }
 
-void RecompteSorties(EtatGlobal& etat)
-{
-    std::vector<std::pair<uint32_t, int32_t>> sorties;
-    for (const EntreeFrequence& e : etat.PlanFrequences)
-        if (e.Etat >= Sortie) sorties.emplace_back(e.DebutEmission, e.FicheEmettrice);
-    etat.NbSorties = static_cast<int32_t>(sorties.size());
-    std::sort(sorties.begin(), sorties.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
-
-    auto& bandeau = etat.BandeauSorties;
-    if (sorties.empty()) {
-        bandeau = " - - - - - - - - ";
-    } else {
-        static constexpr std::string_view FIN = "<>  ";
-        static constexpr std::string_view SUITE = "...  ";
-        bandeau.Vider();
-        for (const auto& [debut, fiche] : sorties) {
-            const std::string element = fiche == FICHE_LIBRE ? "?  " : std::to_string(fiche) + "  ";
-            // Past its room the ticker keeps the oldest exits and says that more follow.
-            if (bandeau.Place() < element.size() + SUITE.size() + FIN.size()) {
-                bandeau.Ajouter(SUITE);
-                break;
-            }
-            bandeau.Ajouter(element);
-        }
-        bandeau.Ajouter(FIN);
-    }
-    while (bandeau.Longueur() < 25) bandeau.Ajouter(bandeau.Chaine());
-}
-
 bool EstBloquee(EtatGlobal& etat, const EntreeFrequence& entree)
 {
     const auto& c = etat.Contraintes;
@@ -86,6 +57,10 @@ EntreeFrequence* EntreeDeSortie(EtatGlobal& etat, int32_t frequence)
 {
     if (frequence == FREQUENCE_AUCUNE) return nullptr;
     if (!Est24GHz(frequence)) return ChercheFrequence(etat, frequence);
+    // A slot the operator chose leaves on itself while it is free.
+    if (const int i = etat.Index.Chercher(etat.PlanFrequences, frequence);
+        frequence != SEUIL_24GHZ && i >= 0 && etat.PlanFrequences[static_cast<std::size_t>(i)].Etat == Libre)
+        return &etat.PlanFrequences[static_cast<std::size_t>(i)];
     const int32_t creneau = CreneauLibre24(etat);
     if (creneau == 0) {
         AfficherMessageTexte(etat, 166);

@@ -1,6 +1,6 @@
 #pragma once
-// What every exit shares, whatever the mode: the commit, the 2.4 GHz slot, the
-// recount with its ticker text, and the rule that paints a line in alert colour.
+// What every exit shares, whatever the mode: the commit, the 2.4 GHz slot, and
+// the rule that paints a line in alert colour.
 
 #include <cstdint>
 #include <string>
@@ -14,11 +14,10 @@ int32_t CreneauLibre24(EtatGlobal& etat);
 // Commits an exit on `entree` for a card (FICHE_LIBRE in free service).
 // False when nothing was committed (no real frequency, or a lookup missed).
 bool SortieFrequence(EtatGlobal& etat, EntreeFrequence& entree, int32_t numeroFiche);
-void RecompteSorties(EtatGlobal& etat);
 bool EstBloquee(EtatGlobal& etat, const EntreeFrequence& entree);
 
 // The entry a transmitter on `frequence` leaves on: its own plan entry, or for
-// 2.4 GHz the first free slot. Nothing when every slot is taken (string 166 has
+// 2.4 GHz the slot named when it is free, else the first free slot. Nothing when every slot is taken (string 166 has
 // been shown), for FREQUENCE_AUCUNE, or when the lookup missed (fatal).
 EntreeFrequence* EntreeDeSortie(EtatGlobal& etat, int32_t frequence);
 

@@ -36,7 +36,7 @@ SortieLibre::SortieLibre(EtatGlobal& etat) : etat_(etat)
         ListeBande& liste = listes_[static_cast<std::size_t>(e.Bande)];
         // The 2.4 GHz band is one line: the slot is chosen at the exit.
         if (e.Bande == BANDE_24GHZ && !liste.Lignes.empty()) continue;
-        LigneBande ligne;
+        LigneListeBande ligne;
         ligne.Frequence = e.Bande == BANDE_24GHZ ? SEUIL_24GHZ : e.Frequence;
         ligne.Texte = LibelleEntree(etat, e.Index);
         ligne.Alerte = e.Bande != BANDE_24GHZ && EstBloquee(etat, e);

@@ -15,7 +15,7 @@ struct EtatGlobal;
 constexpr std::array<int, 6> CONTROLES_BANDES = {408, 409, 410, 411, 412, 427};
 constexpr int Y_LISTES_BANDES = 18;
 
-struct LigneBande {
+struct LigneListeBande {
     int32_t Frequence = 0;   // the band entry 2400000 for the 2.4 GHz line
     std::string Texte;       // LibelleEntree, Windows-1252
     bool Alerte = false;     // drawn in the alert colour
@@ -26,7 +26,7 @@ struct ListeBande {
     bool Visible = false;
     int X = 0;               // dialog pixels
     int Y = Y_LISTES_BANDES;
-    std::vector<LigneBande> Lignes;
+    std::vector<LigneListeBande> Lignes;
 };
 
 class SortieLibre {

@@ -2,6 +2,7 @@
 
 #include "storage/chemins.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <system_error>
@@ -11,82 +12,143 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
+namespace fs = std::filesystem;
+
 namespace {
 
-std::filesystem::path CheminTemporaire(const std::filesystem::path& cible)
+fs::path CheminTemporaire(const fs::path& cible)
 {
-    std::filesystem::path t = cible;
+    fs::path t = cible;
     t += ".tmp";
     return t;
 }
 
+// The file a path finally names: a link is followed to its target, so that the
+// rename replaces the target and the link stays a link.
+fs::path CibleReelle(fs::path chemin)
+{
+    std::error_code e;
+    for (int sauts = 0; sauts < 40 && fs::is_symlink(chemin, e); ++sauts) {
+        const fs::path lien = fs::read_symlink(chemin, e);
+        if (e) break;
+        chemin = lien.is_absolute() ? lien : chemin.parent_path() / lien;
+    }
+    return chemin;
+}
+
 #ifdef _WIN32
-bool EcrireEtForcer(const std::filesystem::path& chemin, const std::string& octets)
+EchecEcriture Echec() { return EchecDeCodeSysteme(static_cast<int>(GetLastError())); }
+
+EchecEcriture EcrireEtForcer(const fs::path& chemin, const fs::path&, const std::string& octets)
 {
     HANDLE f = CreateFileW(chemin.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return false;
+    if (f == INVALID_HANDLE_VALUE) return Echec();
     DWORD ecrits = 0;
-    bool ok = WriteFile(f, octets.data(), static_cast<DWORD>(octets.size()), &ecrits, nullptr) && ecrits == octets.size();
-    ok = FlushFileBuffers(f) && ok;
-    return CloseHandle(f) && ok;
+    if (!WriteFile(f, octets.data(), static_cast<DWORD>(octets.size()), &ecrits, nullptr) || ecrits != octets.size() ||
+        !FlushFileBuffers(f)) {
+        const EchecEcriture r = Echec();
+        CloseHandle(f);
+        return r;
+    }
+    return CloseHandle(f) ? EchecEcriture::Aucun : Echec();
 }
 
-bool Remplacer(const std::filesystem::path& source, const std::filesystem::path& cible)
+EchecEcriture Remplacer(const fs::path& source, const fs::path& cible)
 {
-    return MoveFileExW(source.c_str(), cible.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    return MoveFileExW(source.c_str(), cible.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+               ? EchecEcriture::Aucun
+               : Echec();
 }
 #else
-bool EcrireEtForcer(const std::filesystem::path& chemin, const std::string& octets)
+EchecEcriture Echec() { return EchecDeCodeSysteme(errno); }
+
+EchecEcriture EcrireEtForcer(const fs::path& chemin, const fs::path& cible, const std::string& octets)
 {
     const int f = ::open(chemin.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (f < 0) return false;
-    bool ok = true;
-    for (std::size_t fait = 0; ok && fait < octets.size();) {
+    if (f < 0) return Echec();
+    // The new file takes the old one's permissions: a meeting kept private stays so.
+    struct stat ancien;
+    if (::stat(cible.c_str(), &ancien) == 0) ::fchmod(f, ancien.st_mode & 07777);
+    EchecEcriture r = EchecEcriture::Aucun;
+    for (std::size_t fait = 0; r == EchecEcriture::Aucun && fait < octets.size();) {
         const ssize_t n = ::write(f, octets.data() + fait, octets.size() - fait);
-        if (n <= 0) ok = false;
+        if (n < 0) r = Echec();
+        else if (n == 0) r = EchecEcriture::PlaceInsuffisante;
         else fait += static_cast<std::size_t>(n);
     }
-    ok = ::fsync(f) == 0 && ok;
-    return ::close(f) == 0 && ok;
+    if (r == EchecEcriture::Aucun && ::fsync(f) != 0) r = Echec();
+    if (::close(f) != 0 && r == EchecEcriture::Aucun) r = Echec();
+    return r;
 }
 
-bool Remplacer(const std::filesystem::path& source, const std::filesystem::path& cible)
+EchecEcriture Remplacer(const fs::path& source, const fs::path& cible)
 {
-    if (::rename(source.c_str(), cible.c_str()) != 0) return false;
+    if (::rename(source.c_str(), cible.c_str()) != 0) return Echec();
     // The rename itself reaches the disk with the folder.
-    const std::filesystem::path dossier = cible.has_parent_path() ? cible.parent_path() : std::filesystem::path(".");
+    const fs::path dossier = cible.has_parent_path() ? cible.parent_path() : fs::path(".");
     const int d = ::open(dossier.c_str(), O_RDONLY | O_CLOEXEC);
     if (d >= 0) {
         ::fsync(d);
         ::close(d);
     }
-    return true;
+    return EchecEcriture::Aucun;
 }
 #endif
 
 } // namespace
 
-bool EcrireFichierAtomique(const std::string& chemin, const std::string& octets)
+EchecEcriture EchecDeCodeSysteme(int code)
 {
-    const std::filesystem::path cible = CheminNatif(chemin);
-    const std::filesystem::path temporaire = CheminTemporaire(cible);
-    if (!EcrireEtForcer(temporaire, octets) || !Remplacer(temporaire, cible)) {
-        std::error_code ignore;
-        std::filesystem::remove(temporaire, ignore);
-        return false;
+#ifdef _WIN32
+    switch (code) {
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL: return EchecEcriture::PlaceInsuffisante;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT:
+    case ERROR_SHARING_VIOLATION: return EchecEcriture::Permission;
+    default: return EchecEcriture::Autre;
     }
-    return true;
+#else
+    switch (code) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return EchecEcriture::PlaceInsuffisante;
+    case EACCES:
+    case EPERM:
+    case EROFS: return EchecEcriture::Permission;
+    default: return EchecEcriture::Autre;
+    }
+#endif
+}
+
+EchecEcriture EcrireFichierAtomique(const std::string& chemin, const std::string& octets)
+{
+    const fs::path cible = CibleReelle(CheminNatif(chemin));
+    const fs::path temporaire = CheminTemporaire(cible);
+    EchecEcriture r = EcrireEtForcer(temporaire, cible, octets);
+    if (r == EchecEcriture::Aucun) r = Remplacer(temporaire, cible);
+    if (r != EchecEcriture::Aucun) SupprimerTemporaire(chemin);
+    return r;
+}
+
+void SupprimerTemporaire(const std::string& chemin)
+{
+    const fs::path temporaire = CheminTemporaire(CibleReelle(CheminNatif(chemin)));
+    // Only a file this program could have made: anything else is not ours to remove.
+    std::error_code e;
+    if (fs::is_regular_file(fs::symlink_status(temporaire, e))) fs::remove(temporaire, e);
 }
 
 std::optional<std::string> LireFichierEntier(const std::string& chemin, std::size_t limite)
 {
     std::error_code erreur;
-    const std::filesystem::path p = CheminNatif(chemin);
-    if (!std::filesystem::is_regular_file(p, erreur)) return std::nullopt;
-    const auto taille = std::filesystem::file_size(p, erreur);
+    const fs::path p = CheminNatif(chemin);
+    if (!fs::is_regular_file(p, erreur)) return std::nullopt;
+    const auto taille = fs::file_size(p, erreur);
     if (erreur || taille > limite) return std::nullopt;
     std::ifstream f(p, std::ios::binary);
     if (!f) return std::nullopt;
@@ -99,6 +161,5 @@ std::optional<std::string> LireFichierEntier(const std::string& chemin, std::siz
 void RendreModifiable(const std::string& chemin)
 {
     std::error_code ignore;
-    std::filesystem::permissions(CheminNatif(chemin), std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::add, ignore);
+    fs::permissions(CheminNatif(chemin), fs::perms::owner_write, fs::perm_options::add, ignore);
 }

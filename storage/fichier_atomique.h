@@ -6,9 +6,17 @@
 #include <optional>
 #include <string>
 
+// Why a file could not be written, as the operator is told.
+enum class EchecEcriture { Aucun, PlaceInsuffisante, Permission, Autre };
+
 // Writes `octets` to a temporary file beside `chemin`, forces it to disk, then
-// renames it over `chemin`. False when any step failed (the old file is intact).
-bool EcrireFichierAtomique(const std::string& chemin, const std::string& octets);
+// renames it over `chemin`. A symbolic link is written through to its target,
+// and the file keeps its permissions. On failure the old file is intact.
+EchecEcriture EcrireFichierAtomique(const std::string& chemin, const std::string& octets);
+// A system error code (errno, or the last error on Windows) as a reason.
+EchecEcriture EchecDeCodeSysteme(int code);
+// Removes the temporary file a crash may have left beside `chemin`.
+void SupprimerTemporaire(const std::string& chemin);
 // The whole file, or nothing when it cannot be read or is larger than `limite`.
 std::optional<std::string> LireFichierEntier(const std::string& chemin, std::size_t limite);
 // Makes a file writable again (a meeting copied from a read-only medium).

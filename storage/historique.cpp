@@ -3,8 +3,8 @@
 #include "engine/cp1252.h"
 #include "engine/etat.h"
 #include "engine/format.h"
-#include "shell/messages.h"
-#include "shell/textes.h"
+#include "engine/messages.h"
+#include "engine/textes.h"
 #include "storage/chemins.h"
 #include "storage/manifestation.h"
 
@@ -13,9 +13,9 @@
 
 namespace {
 
-constexpr std::array<NumTexte, 17> LIBELLES = {{
+constexpr std::array<NumTexte, 18> LIBELLES = {{
     {121}, {122}, {123}, {124}, {125}, {126}, {127}, {128}, {129},
-    {130}, {131}, {132}, {133}, {134}, {135}, {148}, {66},
+    {130}, {131}, {132}, {133}, {134}, {135}, {148}, {66}, {192},
 }};
 
 } // namespace

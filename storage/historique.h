@@ -24,6 +24,7 @@ enum EvenementHistorique {
     EVT_SUPPRESSION = 14,
     EVT_PLAN_FREQUENCES = 15,
     EVT_REPRISE = 16,
+    EVT_SAUVEGARDE = 17,   // a write of the meeting file failed, or works again
 };
 
 // Appends the line of `evenement` with TexteEvenement, when logging is on.

@@ -3,21 +3,23 @@
 #include "engine/compatibilite.h"
 #include "engine/conflit.h"
 #include "engine/cp1252.h"
+#include "engine/emissions.h"
 #include "engine/etat.h"
 #include "engine/format.h"
 #include "engine/frequences.h"
 #include "engine/tri.h"
-#include "shell/messages.h"
-#include "shell/textes.h"
-#include "stand/sortie.h"
+#include "engine/messages.h"
+#include "engine/textes.h"
 #include "storage/chemins.h"
 #include "storage/fichier_atomique.h"
+#include "storage/historique.h"
 
 #include <algorithm>
 #include <bit>
 #include <cstring>
 #include <map>
 #include <set>
+#include <utility>
 
 static_assert(std::endian::native == std::endian::little, "the meeting file is little-endian");
 
@@ -110,6 +112,8 @@ bool LireEntete(Lecteur& l, ManifestationLue& m, int32_t& n)
         return false;
     if (!l.Champ(m.MotDePasse, TAILLE_MOT_DE_PASSE) || m.MotDePasse.size() > 12) return false;
     if (!l.Mot(n) || !l.Champ(m.CheminDictionnaire, TAILLE_DICTIONNAIRE)) return false;
+    // A maximum of 0 would stop every exit: read as the edit field reads it.
+    if (m.NbMaxEmissions == 0) m.NbMaxEmissions = Contraintes{}.NbMaxEmissions;
     return EnteteValide(m);
 }
 
@@ -166,7 +170,9 @@ bool LireFiches(Lecteur& l, ManifestationLue& m)
         FicheVol f;
         l.Enregistrement(f);
         if (f.Numero == 0 || (f.Numero >= FICHE_PAUSE && f.Numero < PREMIERE_REMARQUE)) continue;
-        if (f.Numero < 0 || f.Numero > DERNIERE_REMARQUE || !numeros.insert(f.Numero).second) return false;
+        // The card's words may sit on 2-byte boundaries: copied, never referred to.
+        const int32_t numero = f.Numero;
+        if (numero < 0 || numero > DERNIERE_REMARQUE || !numeros.insert(numero).second) return false;
         if (!Termine(f.Nom) || !Termine(f.Licence) || !Termine(f.Modele) || !Termine(f.Remarques)) return false;
         if (f.Etat != Arretee && f.Etat != AuSol && f.Etat != EnVol) return false;
         f.Suivante = 0;
@@ -182,8 +188,9 @@ bool Coherente(const ManifestationLue& m)
     std::set<int32_t> frequences, cartes{FICHE_PAUSE};
     for (const EntreeFrequence& e : m.Plan) frequences.insert(e.Frequence);
     for (const FicheVol& f : m.Fiches) {
-        cartes.insert(f.Numero);
-        if (f.Frequence != FREQUENCE_AUCUNE && !frequences.count(f.Frequence)) return false;
+        const int32_t numero = f.Numero, frequence = f.Frequence;
+        cartes.insert(numero);
+        if (frequence != FREQUENCE_AUCUNE && !frequences.count(frequence)) return false;
     }
     std::map<int32_t, std::vector<int32_t>> rangs;
     for (const EntreePlan& n : m.Noeuds) {
@@ -200,10 +207,24 @@ bool Coherente(const ManifestationLue& m)
     return true;
 }
 
-void Ecrire(EtatGlobal& etat, const std::string& chemin)
+// A failure is said once, and said again only after a write has worked in
+// between: the operator is warned without a box at every click.
+void Ecrire(EtatGlobal& etat, const std::string& chemin, int32_t& echec)
 {
     if (!etat.SauvegardeActive || chemin.empty()) return;
-    EcrireFichierAtomique(chemin, ImageManifestation(etat));
+    const EchecEcriture resultat = EcrireFichierAtomique(chemin, ImageManifestation(etat));
+    const std::string fichier = Utf8VersCp1252(chemin);
+    if (resultat == EchecEcriture::Aucun) {
+        if (std::exchange(echec, 0)) {
+            etat.TexteEvenement = "OK - " + fichier;
+            EcrireHistorique(etat, EVT_SAUVEGARDE);
+        }
+        return;
+    }
+    if (std::exchange(echec, 1)) return;
+    etat.TexteEvenement = Texte(etat, 193) + " - " + fichier;
+    EcrireHistorique(etat, EVT_SAUVEGARDE);
+    SignalerEchecEcriture(etat, chemin, resultat);
 }
 
 } // namespace
@@ -245,9 +266,31 @@ std::optional<ManifestationLue> DecoderManifestation(std::string_view octets, ui
     return m;
 }
 
-void SauverManifestation(EtatGlobal& etat) { Ecrire(etat, etat.CheminManifestation); }
+void SauverManifestation(EtatGlobal& etat) { Ecrire(etat, etat.CheminManifestation, etat.EchecSauvegarde); }
 
-void SauverSecours(EtatGlobal& etat) { Ecrire(etat, etat.CheminSecours); }
+void SauverSecours(EtatGlobal& etat) { Ecrire(etat, etat.CheminSecours, etat.EchecSecours); }
+
+void SignalerEchecEcriture(EtatGlobal& etat, const std::string& chemin, EchecEcriture echec)
+{
+    static constexpr NumTexte RAISONS[] = {{190}, {188}, {189}, {190}};
+    const std::string raison = Texte(etat, RAISONS[static_cast<int>(echec)].n);
+    etat.TexteMessage = FormaterTexte(Texte(etat, 187), raison.c_str(), Utf8VersCp1252(chemin).c_str());
+    etat.JeuBoutons = BOUTONS_OK;
+    etat.SujetAide = 0;
+    AfficherMessage(etat);
+}
+
+bool EnregistrerAilleurs(EtatGlobal& etat)
+{
+    DemandeFichier d = PreparerDialogueFichier(etat, 62, true);
+    d.NomPropose = etat.TitreFichier;
+    const auto chemin = etat.Port.Fichier(d);
+    if (!chemin) return false;
+    DeriverChemins(etat, *chemin);
+    etat.TitreFichier = Utf8VersCp1252(NomDeFichier(*chemin));
+    SauverManifestation(etat);
+    return true;
+}
 
 bool LireManifestation(EtatGlobal& etat)
 {
@@ -276,6 +319,9 @@ void DeriverChemins(EtatGlobal& etat, const std::string& chemin)
 {
     etat.CheminManifestation = chemin;
     etat.CheminSecours = RemplacerExtension(chemin, ".bak");
+    // A new file has no failure of its own yet.
+    etat.EchecSauvegarde = 0;
+    etat.EchecSecours = 0;
 }
 
 bool ReprendreManifestation(EtatGlobal& etat, const std::string& chemin)
@@ -289,6 +335,9 @@ bool ReprendreManifestation(EtatGlobal& etat, const std::string& chemin)
         return false;
     }
     etat.TitreFichier = Utf8VersCp1252(NomDeFichier(chemin));
+    // What a crash in the middle of a save left beside the files.
+    SupprimerTemporaire(chemin);
+    SupprimerTemporaire(etat.CheminSecours);
     RendreModifiable(chemin);
     for (const FicheVol& f : etat.Fiches) {
         if (f.Etat <= Intermodulee) continue;

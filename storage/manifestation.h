@@ -4,6 +4,7 @@
 
 #include "engine/enregistrements.h"
 #include "engine/plateforme.h"
+#include "storage/fichier_atomique.h"
 
 #include <cstdint>
 #include <optional>
@@ -35,8 +36,13 @@ struct ManifestationLue {
 // Nothing when the bytes are not a meeting this program wrote or could have.
 std::optional<ManifestationLue> DecoderManifestation(std::string_view octets, uint32_t tick);
 
+// Both say a failure once (which file, and why) until a write works again.
 void SauverManifestation(EtatGlobal& etat);
 void SauverSecours(EtatGlobal& etat);
+// The message of a file that could not be written.
+void SignalerEchecEcriture(EtatGlobal& etat, const std::string& chemin, EchecEcriture echec);
+// The meeting written to a file chosen now (the last save failed); false when cancelled.
+bool EnregistrerAilleurs(EtatGlobal& etat);
 // Reads the meeting path into the meeting; false (the meeting untouched) when
 // the file is rejected. Shows nothing.
 bool LireManifestation(EtatGlobal& etat);

@@ -162,7 +162,7 @@ void DialogueBandes::Remplir()
     for (int b = 0; b < NB_BANDES; ++b) {
         QListWidget* liste = listes_[static_cast<std::size_t>(b)];
         liste->clear();
-        for (const LigneBande& l : vue_.Listes[static_cast<std::size_t>(b)])
+        for (const LigneEditeurBande& l : vue_.Listes[static_cast<std::size_t>(b)])
             AjouterLigne(liste, l.Texte, QStringLiteral("VIDE"), l.Validee ? Couleurs::Validee : QColor());
         comptes_[static_cast<std::size_t>(b)]->setText(VersQString(vue_.Comptes[static_cast<std::size_t>(b)]));
     }

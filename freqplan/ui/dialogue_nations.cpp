@@ -3,7 +3,7 @@
 #include "engine/etat.h"
 #include "freqplan/plan_frequences.h"
 #include "freqplan/table_nationale.h"
-#include "shell/textes.h"
+#include "engine/textes.h"
 #include "shell/ui/qt_textes.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "shell/ui/dialogue_message.h"
 
 #include "engine/etat.h"
-#include "shell/messages.h"
+#include "engine/messages.h"
 #include "shell/ui/controles.h"
 #include "shell/ui/images.h"
 #include "shell/ui/qt_textes.h"

@@ -4,6 +4,7 @@
 #include "shell/ui/qt_textes.h"
 #include "storage/fichier_atomique.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QCursor>
 #include <QDialog>
@@ -28,8 +29,10 @@ FenetreAide::FenetreAide(const EtatGlobal& etat, QWidget* parent) : QWidget(pare
         if (ok) Afficher(sujet);
     });
     auto* sommaire = new QPushButton(TexteQt(etat, 174), this);
+    sommaire->setObjectName(QStringLiteral("174"));
     connect(sommaire, &QPushButton::clicked, this, [this] { Afficher(0); });
     auto* fermer = new QPushButton(TexteQt(etat, 175), this);
+    fermer->setObjectName(QStringLiteral("175"));
     connect(fermer, &QPushButton::clicked, this, &QWidget::close);
     auto* boutons = new QHBoxLayout;
     boutons->addWidget(sommaire);
@@ -63,6 +66,14 @@ bool FenetreAide::Afficher(int sujet)
     if (!charge_) return false;
     sujet_ = sujet;
     navigateur_->setHtml(Html(sujet, true));
+    // Asked from a modal dialog, the window takes the modality itself: it answers
+    // until it is closed, and the dialog beneath waits for it.
+    QWidget* modal = QApplication::activeModalWidget();
+    const Qt::WindowModality voulue = modal == this ? windowModality() : modal ? Qt::ApplicationModal : Qt::NonModal;
+    if (windowModality() != voulue) {
+        hide();
+        setWindowModality(voulue);
+    }
     show();
     raise();
     activateWindow();
@@ -72,7 +83,8 @@ bool FenetreAide::Afficher(int sujet)
 bool FenetreAide::Popup(int sujet)
 {
     if (!charge_) return false;
-    auto* popup = new QDialog(nullptr, Qt::Popup);
+    // A child of the open modal dialog, if any, so that the dialog does not block it.
+    auto* popup = new QDialog(QApplication::activeModalWidget(), Qt::Popup);
     popup->setAttribute(Qt::WA_DeleteOnClose);
     popup->setObjectName(QStringLiteral("AIDE_POPUP"));
     auto* texte = new QTextBrowser(popup);

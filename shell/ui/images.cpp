@@ -5,14 +5,18 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <map>
+#include <memory>
+
 namespace {
 
+// Owned by the cache, so they are freed with it at exit.
 QSvgRenderer& Rendu(const QString& nom)
 {
-    static QHash<QString, QSvgRenderer*> rendus;
-    auto it = rendus.find(nom);
-    if (it == rendus.end()) it = rendus.insert(nom, new QSvgRenderer(QStringLiteral(":/images/%1.svg").arg(nom)));
-    return **it;
+    static std::map<QString, std::unique_ptr<QSvgRenderer>> rendus;
+    auto& rendu = rendus[nom];
+    if (!rendu) rendu = std::make_unique<QSvgRenderer>(QStringLiteral(":/images/%1.svg").arg(nom));
+    return *rendu;
 }
 
 } // namespace

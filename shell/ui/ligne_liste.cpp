@@ -1,7 +1,7 @@
 #include "shell/ui/ligne_liste.h"
 
 #include "engine/enregistrements.h"
-#include "shell/textes.h"
+#include "engine/textes.h"
 #include "shell/ui/images.h"
 #include "shell/ui/qt_textes.h"
 

@@ -3,7 +3,7 @@
 #include "shell/aide.h"
 #include "shell/commandes.h"
 #include "shell/langue.h"
-#include "shell/textes.h"
+#include "engine/textes.h"
 #include "shell/ui/dialogue_langue.h"
 #include "shell/ui/dialogues_information.h"
 #include "shell/ui/fenetre_aide.h"
@@ -13,6 +13,7 @@
 #include "shell/ui/qt_textes.h"
 
 #include <QApplication>
+#include <cstdlib>
 #include <QDir>
 #include <QMessageBox>
 #include <QScreen>
@@ -70,12 +71,20 @@ int main(int argc, char** argv)
 
     FenetrePrincipale fenetre(etat);
     plateforme.DefinirProprietaire(&fenetre);
+    bool fatal = false;
+    plateforme.DefinirFin([&fenetre, &fatal] {
+        fatal = true;
+        fenetre.Detruire();
+        QCoreApplication::exit(EXIT_FAILURE);
+    });
     fenetre.FermetureAide = [&aide] { aide.close(); };
     if (const QPixmap logo = LogoClub(); !logo.isNull()) fenetre.DefinirLogo(logo);
     InstanceUnique instance;
     instance.Ecouter(&fenetre);
 
-    if (!CreerFenetrePrincipale(etat, fenetre, chemin)) return 0;
+    const bool ouverte = CreerFenetrePrincipale(etat, fenetre, chemin);
+    if (fatal) return EXIT_FAILURE;
+    if (!ouverte) return 0;
     fenetre.show();
     return application.exec();
 }

@@ -1,6 +1,6 @@
 #include "shell/ui/plateforme_qt.h"
 
-#include "shell/messages.h"
+#include "engine/messages.h"
 #include "shell/ui/dialogue_message.h"
 #include "shell/ui/fenetre_aide.h"
 #include "shell/ui/qt_textes.h"
@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -65,11 +66,20 @@ void PlateformeQt::Bip() { QApplication::beep(); }
 
 void PlateformeQt::RapportFatal(const std::string& legende, const std::string& texte)
 {
-    QMessageBox boite(QMessageBox::Critical, VersQString(legende), VersQString(texte), QMessageBox::Ok);
-    boite.setWindowModality(Qt::ApplicationModal);
-    boite.exec();
+    if (BoiteFatale) {
+        BoiteFatale(legende, texte);
+    } else {
+        QMessageBox boite(QMessageBox::Critical, VersQString(legende), VersQString(texte), QMessageBox::Ok);
+        boite.setWindowModality(Qt::ApplicationModal);
+        boite.exec();
+    }
     // The meeting file was rewritten after the last change: ending here loses nothing.
-    std::exit(EXIT_FAILURE);
+    if (!fin_) std::exit(EXIT_FAILURE);
+    // The dialogs open above the window close, so that their loops return and
+    // the main window's destruction ends the program the ordinary way.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) d->reject();
+    fin_();
 }
 
 bool PlateformeQt::Aide(int sujet, bool popup)

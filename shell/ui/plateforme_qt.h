@@ -3,6 +3,8 @@
 
 #include "engine/plateforme.h"
 
+#include <functional>
+
 class FenetreAide;
 class QWidget;
 struct EtatGlobal;
@@ -15,6 +17,11 @@ public:
     // The meeting whose language the dialogs speak; set once it exists.
     void DefinirEtat(EtatGlobal* etat) { etat_ = etat; }
     void DefinirAide(FenetreAide* aide) { aide_ = aide; }
+    // How the program ends after a fatal report: the main window destroyed, every
+    // event loop left. Without it the process ends at once.
+    void DefinirFin(std::function<void()> fin) { fin_ = std::move(fin); }
+    // Shows the fatal box; tests replace it.
+    std::function<void(const std::string& legende, const std::string& texte)> BoiteFatale;
 
     uint32_t Tick() override;
     DateHeure Maintenant() override;
@@ -34,4 +41,5 @@ private:
     QWidget* proprietaire_ = nullptr;
     EtatGlobal* etat_ = nullptr;
     FenetreAide* aide_ = nullptr;
+    std::function<void()> fin_;
 };

@@ -1,7 +1,7 @@
 #include "shell/ui/qt_textes.h"
 
 #include "engine/cp1252.h"
-#include "shell/textes.h"
+#include "engine/textes.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>

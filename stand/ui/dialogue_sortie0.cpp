@@ -32,7 +32,7 @@ DialogueSortie0::DialogueSortie0(EtatGlobal& etat, QWidget* parent) : QDialog(pa
         liste->setItemDelegate(new LigneListe(etat, polices.Liste, Couleurs::Noir, 2, polices.HauteurLigneListe, liste));
         liste->setSelectionMode(QAbstractItemView::SingleSelection);
         liste->setGeometry(bande.X, bande.Y, LARGEUR_LISTE, HAUTEUR_LISTE);
-        for (const LigneBande& l : bande.Lignes)
+        for (const LigneListeBande& l : bande.Lignes)
             AjouterLigne(liste, l.Texte, QStringLiteral("VIDE"), l.Alerte ? Couleurs::Alerte : Couleurs::Noir);
         liste->setVisible(bande.Visible);
         const int controle = bande.Controle;

@@ -1,7 +1,9 @@
 #include "engine/compatibilite.h"
 #include "engine/conflit.h"
+#include "engine/emissions.h"
 #include "engine/etat.h"
-#include "shell/textes.h"
+#include "engine/frequences.h"
+#include "engine/textes.h"
 #include "stand/sortie.h"
 #include "tests/support/meeting.h"
 
@@ -223,6 +225,37 @@ TEST_F(Conflit, ALongListNeverRunsPastTheDetailAndShowsThatItGoesOn)
     EXPECT_EQ(d.substr(d.size() - 3), "...");
     // Only whole lines before the mark.
     EXPECT_EQ(d[d.size() - 4], '\n');
+}
+
+TEST(DetailConflit, EveryLineThatFitsGoesInAndTheMarkReplacesOnlyWhatDoesNot)
+{
+    // 35460 and 35480, 35480 and 35490: three transmitters whose products fall on 35500.
+    struct Cas { std::vector<std::size_t> noms; std::vector<bool> montrees; bool suite; };
+    const Cas cas[] = {
+        {{19, 19, 19}, {true, true, true}, false},   // 126 characters: all three
+        {{19, 19, 20}, {true, true, true}, false},   // 127: the whole room
+        {{19, 19, 21}, {true, true, false}, true},   // the third does not fit
+    };
+    for (const Cas& c : cas) {
+        Reunion p;
+        p.Plan({35460, 35480, 35490, 35500});
+        p.etat.Contraintes.Ecart20kHz = 0;
+        const int32_t frequences[] = {35460, 35480, 35490};
+        std::vector<std::string> lignes;
+        for (int i = 0; i < 3; ++i) {
+            const std::string nom(c.noms[static_cast<std::size_t>(i)], static_cast<char>('A' + i));
+            p.Fiche(i + 1, nom, frequences[i]);
+            ASSERT_TRUE(SortieFrequence(p.etat, p.Entree(frequences[i]), i + 1));
+            lignes.push_back(LibelleEntree(p.etat, p.Index(frequences[i])) + " - n\xB0 " + std::to_string(i + 1) + " - " + nom + "\n");
+        }
+        p.etat.FicheCourante = 99;
+        ASSERT_EQ(RapportConflit(p.etat, p.Index(35500), true, false), CONFLIT_PERTURBEE);
+        std::string attendu;
+        for (int i = 0; i < 3; ++i)
+            if (c.montrees[static_cast<std::size_t>(i)]) attendu += lignes[static_cast<std::size_t>(i)];
+        if (c.suite) attendu += "...";
+        EXPECT_EQ(p.etat.TexteDetail.Chaine(), attendu) << c.noms[2];
+    }
 }
 
 TEST_F(Conflit, AMissingCardOfATransmitterIsFatalAndNothingIsShown)

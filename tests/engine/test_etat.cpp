@@ -1,6 +1,6 @@
 #include "engine/etat.h"
 #include "engine/tri.h"
-#include "shell/textes.h"
+#include "engine/textes.h"
 #include "stand/sortie.h"
 #include "tests/support/meeting.h"
 
@@ -42,10 +42,15 @@ TEST(ChercheFrequence, NoFrequenceAnswersTheEntryWithoutFrequencyEvenOnAnEmptyPl
 TEST(ChercheFrequence, AMissIsFatalWithItsWord)
 {
     Reunion r;
+    r.etat.SauvegardeActive = 1;
+    r.etat.HistoriqueActif = 1;
     EXPECT_EQ(ChercheFrequence(r.etat, 35010), nullptr);
     ASSERT_EQ(r.port.Fatals.size(), 1u);
     EXPECT_THAT(r.port.Fatals[0], HasSubstr("FINDFREQUENCE"));
     EXPECT_THAT(r.port.Fatals[0], HasSubstr(Texte(r.etat, 17).substr(0, 10)));
+    // The program ends: nothing its callers do on the way out reaches a file.
+    EXPECT_EQ(r.etat.SauvegardeActive, 0);
+    EXPECT_EQ(r.etat.HistoriqueActif, 0);
 }
 
 TEST(ChercheFrequence, FindsEveryPlanFrequencyAndMissesBetweenThem)

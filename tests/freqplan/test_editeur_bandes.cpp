@@ -12,11 +12,11 @@
 
 namespace {
 
-const LigneBande& Ligne(const VueBandes& v, int32_t f)
+const LigneEditeurBande& Ligne(const VueBandes& v, int32_t f)
 {
-    static const LigneBande absente{};
+    static const LigneEditeurBande absente{};
     for (const auto& liste : v.Listes)
-        for (const LigneBande& l : liste)
+        for (const LigneEditeurBande& l : liste)
             if (l.Frequence == f) return l;
     ADD_FAILURE() << "no line for " << f;
     return absente;

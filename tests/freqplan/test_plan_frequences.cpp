@@ -2,6 +2,7 @@
 #include "freqplan/catalogue.h"
 #include "freqplan/plan_frequences.h"
 #include "freqplan/table_nationale.h"
+#include "engine/emissions.h"
 #include "stand/sortie.h"
 #include "tests/freqplan/outils_plan.h"
 #include "tests/support/dossier_temporaire.h"

@@ -1,6 +1,6 @@
 #include "engine/cp1252.h"
 #include "engine/etat.h"
-#include "shell/textes.h"
+#include "engine/textes.h"
 #include "tests/support/meeting.h"
 
 #include <gtest/gtest.h>

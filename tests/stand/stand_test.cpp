@@ -1,6 +1,7 @@
 #include "tests/stand/stand_test.h"
 
 #include "engine/cp1252.h"
+#include "engine/emissions.h"
 #include "stand/sortie.h"
 
 #include <gtest/gtest.h>

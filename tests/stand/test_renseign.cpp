@@ -287,7 +287,7 @@ TEST(Retour, AfterTwoMinutesFiveSecondsTheCardGetsItsTimeAndTheLogSaysWho)
     EXPECT_EQ(r.port.Messages[0].Texte, T(r, 39));
     EXPECT_EQ(r.port.Messages[0].Detail, "35.010______ - n\xB0 12 - Martin\n");
     EXPECT_EQ(r.port.Messages[0].JeuBoutons, 960);
-    EXPECT_EQ(martin.CumulEmission, 126000);
+    EXPECT_EQ(int32_t{martin.CumulEmission}, 126000);   // a packed word: copied, never referred to
     EXPECT_EQ(martin.Etat, AuSol);
     const EntreeFrequence& e = r.Entree(35010);
     EXPECT_EQ(e.Etat, Libre);
@@ -430,7 +430,7 @@ TEST(RenseignSortie, ACardLineGoesOutWithItsCard)
     EXPECT_EQ(d.Bouton804(0), SuiteRenseign::Fermer);
     EXPECT_EQ(r.Entree(35010).FicheEmettrice, 12);
     EXPECT_EQ(martin.Etat, EnVol);
-    EXPECT_EQ(martin.NbVols, 1);
+    EXPECT_EQ(int32_t{martin.NbVols}, 1);
     EXPECT_THAT(r.Historique().back(), HasSubstr("Sortie de kóral"));
     EXPECT_THAT(r.Historique().back(), EndsWith(" 35010 - n° 12 - Martin"));
     EXPECT_FALSE(r.FichierManifestation().empty());
@@ -547,10 +547,16 @@ TEST(RenseignSortie, The24GHzBandTakesASlotOrSaysThereIsNoneLeft)
     EXPECT_EQ(r.Entree(2400020).FicheEmettrice, FICHE_LIBRE);
     EXPECT_THAT(r.Historique().back(), EndsWith(" 2.4GHz  (mode libre)"));
 
-    for (int32_t f = 2400040; f <= 2400480; f += 20) r.Sortir(f, FICHE_LIBRE);
+    // The details of a free slot send it out on that very slot.
+    EXPECT_EQ(Ouvrir(r, 2400100).Bouton804(-1), SuiteRenseign::Fermer);
+    EXPECT_EQ(r.Entree(2400100).FicheEmettrice, FICHE_LIBRE);
+    EXPECT_EQ(r.Entree(2400040).Etat, Libre);
+
+    for (int32_t f = 2400040; f <= 2400480; f += 20)
+        if (f != 2400100) r.Sortir(f, FICHE_LIBRE);
     r.port.RepondreOk();
     EXPECT_EQ(Ouvrir(r, 2400000).DoubleClic(0), SuiteRenseign::Rester);
     EXPECT_EQ(r.port.Messages.back().Texte, T(r, 166));
-    EXPECT_EQ(r.Historique().size(), 1u);
+    EXPECT_EQ(r.Historique().size(), 2u);
     EXPECT_EQ(r.etat.NbSorties, 24);
 }

@@ -1,5 +1,6 @@
 #include "engine/frequences.h"
 #include "stand/retour.h"
+#include "engine/emissions.h"
 #include "stand/sortie.h"
 #include "stand/sortie_libre.h"
 #include "tests/stand/stand_test.h"
@@ -78,7 +79,7 @@ TEST(SortieLibre, BlockedLinesAreInAlertColourButNeverThe24GHzLine)
     r.Sortir(2400020, FICHE_LIBRE);
     SortieLibre s(r.etat);
     std::vector<bool> alerte;
-    for (const LigneBande& l : ListeDe(s, 409).Lignes) alerte.push_back(l.Alerte);
+    for (const LigneListeBande& l : ListeDe(s, 409).Lignes) alerte.push_back(l.Alerte);
     // 35000 and 35020 are neighbours, 35010 is out; 35030 and 35050 are free.
     EXPECT_THAT(alerte, ElementsAre(true, true, true, false, false, false));
     EXPECT_FALSE(ListeDe(s, 427).Lignes[0].Alerte);
@@ -93,7 +94,7 @@ TEST(SortieLibre, AtTheLimitEveryLineButTheBandLineWarnsAndEveryExitIsRefused)
     for (int32_t f : {35000, 35100, 35200, 35300, 35400}) r.Sortir(f, FICHE_LIBRE);
     SortieLibre s(r.etat);
     for (const ListeBande& l : s.Listes())
-        for (const LigneBande& ligne : l.Lignes) EXPECT_EQ(ligne.Alerte, l.Controle != 427) << ligne.Texte;
+        for (const LigneListeBande& ligne : l.Lignes) EXPECT_EQ(ligne.Alerte, l.Controle != 427) << ligne.Texte;
 
     for (auto [controle, ligne] : {std::pair{409, 5}, {410, 0}, {412, 0}, {427, 0}}) {
         r.port.RepondreOk();

@@ -1,5 +1,5 @@
 #include "engine/cp1252.h"
-#include "shell/textes.h"
+#include "engine/textes.h"
 #include "storage/historique.h"
 #include "tests/support/dossier_temporaire.h"
 #include "tests/support/meeting.h"

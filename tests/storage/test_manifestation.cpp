@@ -1,7 +1,8 @@
 #include "engine/compatibilite.h"
+#include "engine/emissions.h"
 #include "engine/etat.h"
 #include "engine/frequences.h"
-#include "shell/textes.h"
+#include "engine/textes.h"
 #include "stand/sortie.h"
 #include "storage/chemins.h"
 #include "storage/manifestation.h"
@@ -234,24 +235,6 @@ TEST_F(Fichier, WithoutSavingNeitherWriterTouchesAFile)
     SauverManifestation(r.etat);
     SauverSecours(r.etat);
     EXPECT_TRUE(std::filesystem::is_empty(dossier.Chemin()));
-}
-
-TEST_F(Fichier, AFailedWriteLeavesTheLastGoodFile)
-{
-    Reunion r;
-    Remplir(r);
-    r.etat.SauvegardeActive = 1;
-    DeriverChemins(r.etat, chemin);
-    SauverManifestation(r.etat);
-    const std::string bon = LireOctets(chemin);
-    // The temporary file cannot be made: a folder stands in its place.
-    std::filesystem::create_directory(chemin + ".tmp");
-    r.etat.ModeSortie = ModeLibreService;
-    SauverManifestation(r.etat);
-    EXPECT_EQ(LireOctets(chemin), bon);
-    DeriverChemins(r.etat, dossier.Fichier("absent/folder/x.mhz"));
-    SauverManifestation(r.etat);
-    EXPECT_FALSE(std::filesystem::exists(dossier.Chemin() / "absent"));
 }
 
 TEST(CheminsManifestation, BackupPathRules)

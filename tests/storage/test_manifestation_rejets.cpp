@@ -1,7 +1,7 @@
 // Every file that is not a meeting the program could have written is refused
 // whole with string 88: no crash, no partial meeting, the file left as it was.
 #include "engine/etat.h"
-#include "shell/textes.h"
+#include "engine/textes.h"
 #include "stand/sortie.h"
 #include "storage/manifestation.h"
 #include "tests/support/dossier_temporaire.h"

@@ -3,7 +3,7 @@
 // of frequencies, cards.
 
 #include "engine/etat.h"
-#include "shell/textes.h"
+#include "engine/textes.h"
 #include "tests/support/plateforme_test.h"
 
 #include <initializer_list>

@@ -4,7 +4,7 @@
 #include "freqplan/ui/dialogue_nations.h"
 #include "freqplan/ui/dialogue_plan_frequences.h"
 #include "shell/commandes.h"
-#include "shell/textes.h"
+#include "engine/textes.h"
 #include "shell/ui/bouton_frequence.h"
 #include "shell/ui/dialogue_langue.h"
 #include "shell/ui/fenetre_principale.h"

@@ -1,5 +1,5 @@
 #include "engine/cp1252.h"
-#include "shell/textes.h"
+#include "engine/textes.h"
 #include "shell/ui/dialogues_information.h"
 #include "storage/dialfic.h"
 #include "storage/manifestation.h"

@@ -1,5 +1,5 @@
-#include "shell/messages.h"
-#include "shell/textes.h"
+#include "engine/messages.h"
+#include "engine/textes.h"
 #include "shell/ui/dialogue_message.h"
 #include "tests/ui/support/captures.h"
 #include "tests/support/meeting.h"

@@ -1,11 +1,12 @@
 #include "engine/compatibilite.h"
 #include "shell/aide.h"
 #include "shell/commandes.h"
-#include "shell/textes.h"
+#include "engine/textes.h"
 #include "shell/ui/bouton_frequence.h"
 #include "shell/ui/fenetre_aide.h"
 #include "shell/ui/fenetre_principale.h"
 #include "shell/ui/instance_unique.h"
+#include "engine/emissions.h"
 #include "stand/sortie.h"
 #include "storage/manifestation.h"
 #include "tests/ui/support/captures.h"
@@ -13,6 +14,7 @@
 #include "tests/support/meeting.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -233,4 +235,29 @@ TEST(InstanceUnique, ASecondStartBringsTheFirstWindowForward)
     EXPECT_TRUE(InstanceUnique::DejaLancee());
     for (int i = 0; i < 50 && !fenetre.isVisible(); ++i) QTest::qWait(10);
     EXPECT_TRUE(fenetre.isVisible());
+}
+
+TEST(FenetreAide, HelpOpenedFromAModalDialogCanBeUsedAndClosed)
+{
+    Reunion r;
+    FenetreAide aide(r.etat);
+    ASSERT_TRUE(aide.Charger(KORAL_SOURCE_DIR "/resources/aide/koral.hlp"));
+    QDialog dialogue;
+    dialogue.setModal(true);
+    dialogue.show();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::activeModalWidget(), &dialogue);
+    ASSERT_TRUE(aide.Afficher(10));
+    QApplication::processEvents();
+    // Clicks through the window system, where modality blocks what it blocks.
+    auto cliquer = [&aide](const char* bouton) {
+        const QPushButton* b = aide.findChild<QPushButton*>(bouton);
+        QTest::mouseClick(aide.windowHandle(), Qt::LeftButton, {}, b->mapTo(&aide, b->rect().center()));
+        QApplication::processEvents();
+    };
+    cliquer("174");
+    EXPECT_EQ(aide.SujetAffiche(), 0);
+    cliquer("175");
+    EXPECT_FALSE(aide.isVisible());
+    EXPECT_TRUE(dialogue.isVisible());
 }

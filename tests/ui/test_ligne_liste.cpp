@@ -1,4 +1,4 @@
-#include "shell/textes.h"
+#include "engine/textes.h"
 #include "shell/ui/ligne_liste.h"
 #include "shell/ui/ressources_qt.h"
 #include "tests/ui/support/captures.h"

@@ -4,7 +4,7 @@
 // card mode with the password. Then the meeting file and the log are read back.
 #include "engine/cp1252.h"
 #include "shell/commandes.h"
-#include "shell/textes.h"
+#include "engine/textes.h"
 #include "shell/ui/bouton_frequence.h"
 #include "shell/ui/fenetre_principale.h"
 #include "stand/ui/dialogue_renseign.h"

@@ -1,7 +1,7 @@
-#include "shell/messages.h"
+#include "engine/messages.h"
 
 #include "engine/etat.h"
-#include "shell/textes.h"
+#include "engine/textes.h"
 
 AspectJeuBoutons AspectDuJeu(int jeuBoutons)
 {

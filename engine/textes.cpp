@@ -1,4 +1,4 @@
-#include "shell/textes.h"
+#include "engine/textes.h"
 
 #include "engine/cp1252.h"
 #include "engine/etat.h"
