@@ -335,6 +335,8 @@ std::string TitreFenetrePrincipale(EtatGlobal& etat)
 
 std::string TexteBarreTableau(EtatGlobal& etat)
 {
+    // Without a file the title is string 22, which has its own parentheses.
+    if (!etat.SauvegardeActive) return Texte(etat, 145) + "    " + etat.TitreFichier;
     return Texte(etat, 145) + "    (" + etat.TitreFichier + ")";
 }
 

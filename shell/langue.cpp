@@ -12,6 +12,12 @@ void ChoisirLangueDemarrage(EtatGlobal& etat, int bouton)
     etat.Port.EnregistrerLangue(etat.DecalageLangue);
 }
 
+std::string InviteLangue()
+{
+    return TexteDansLangue(DECALAGE_FRANCAIS, 172) + "\r" + TexteDansLangue(DECALAGE_ANGLAIS, 172) + "\r" +
+           TexteDansLangue(DECALAGE_PORTUGAIS, 172);
+}
+
 int DecalageValide(int valeur)
 {
     return valeur == DECALAGE_ANGLAIS || valeur == DECALAGE_PORTUGAIS ? valeur : DECALAGE_FRANCAIS;

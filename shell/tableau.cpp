@@ -62,9 +62,10 @@ void DisposerTableau(EtatGlobal& etat)
         e.X = EchelleX(etat, COLONNES[static_cast<std::size_t>(utilisees - 1)][static_cast<std::size_t>(c)]);
         e.Y = EchelleY(etat, 30) + rang[static_cast<std::size_t>(e.Bande)]++ * etat.HauteurBouton;
     }
+    // Only a board of six bands pages; any other (an empty one too) lights no arrow.
+    etat.PageGauche = etat.PageDroite = 0;
     if (etat.NbBandesUtilisees > 5) {
         DecalerTableau(etat, -1);
-        etat.PageDroite = 0;
         etat.PageGauche = 1;
     }
 }

@@ -3,6 +3,7 @@
 #include "engine/etat.h"
 #include "engine/frequences.h"
 #include "engine/plateforme_silencieuse.h"
+#include "freqplan/table_nationale.h"
 #include "stand/sortie.h"
 #include "storage/manifestation.h"
 
@@ -49,8 +50,14 @@ std::vector<EntreeFrequence> Plan()
     for (int32_t f = 35000; f <= 35200; f += 10) frequences.push_back(f);
     for (int32_t f = 41060; f <= 41200; f += 10) frequences.push_back(f);
     for (int32_t f = SEUIL_24GHZ; f <= DERNIER_CRENEAU_24; f += PAS_CRENEAU_24) frequences.push_back(f);
+    // Each with the channel the national table gives it, as the plan dialog does.
     std::vector<EntreeFrequence> plan;
-    for (int32_t f : frequences) plan.push_back(NouvelleEntree(f, 0));
+    for (int32_t f : frequences) {
+        int32_t canal = 0;
+        for (const FrequenceNationale& n : TableNationale)
+            if (n.Frequence == f) canal = n.Canal;
+        plan.push_back(NouvelleEntree(f, canal));
+    }
     return plan;
 }
 

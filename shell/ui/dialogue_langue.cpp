@@ -15,7 +15,8 @@ DialogueLangue::DialogueLangue(EtatGlobal& etat, QWidget* parent) : QDialog(pare
     setObjectName(QStringLiteral("DIALLANGUE"));
     TexteTitre(etat, this, 171);
     auto* colonne = new QVBoxLayout(this);
-    auto* invite = new QLabel(TexteQt(etat, 172), this);
+    auto* invite = new QLabel(VersQString(InviteLangue()), this);
+    invite->setObjectName(QStringLiteral("172"));
     colonne->addWidget(invite);
     for (int bouton = 10; bouton <= 15; ++bouton) {
         auto* radio = new QRadioButton(TexteQt(etat, TexteNomLangue(bouton)), this);

@@ -15,7 +15,8 @@ namespace {
 
 constexpr int LARGEUR = 470;
 constexpr int MARGE = 20;
-const QRect MESSAGE(100, 20, 270, 230);
+// The message runs from beside the icon to the dialog's right margin.
+const QRect MESSAGE(100, 20, LARGEUR - MARGE - 100, 230);
 const QRect DETAIL(20, 110, 430, 90);
 constexpr int DRAPEAUX = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
 
@@ -31,7 +32,8 @@ QFont PoliceMessage()
 
 DialogueMessage::DialogueMessage(const EtatGlobal& etat, const DemandeMessage& demande,
                                  std::function<void(int)> aide, QWidget* parent)
-    : QDialog(parent), etat_(etat), texte_(VersQString(demande.Texte)), detail_(VersQString(demande.Detail))
+    : QDialog(parent), etat_(etat), texte_(EspacesInsecables(VersQString(demande.Texte))),
+      detail_(EspacesInsecables(VersQString(demande.Detail)))
 {
     setObjectName(QStringLiteral("DIALMESS"));
     setWindowTitle(TexteQt(etat, 185));

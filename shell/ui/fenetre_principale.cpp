@@ -26,6 +26,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScreen>
+#include <QStyle>
 
 namespace {
 
@@ -54,11 +56,12 @@ struct Contrainte {
     QRect Zone;
 };
 
+// The two rows with an edit field stop their text short of it (x 960).
 const Contrainte CONTRAINTES[] = {
     {400, 18, {830, 443, 170, 15}},
     {401, 19, {830, 472, 170, 13}},
-    {402, 20, {830, 501, 170, 15}},
-    {404, 21, {830, 530, 170, 15}},
+    {402, 20, {830, 501, 126, 15}},
+    {404, 21, {830, 530, 126, 15}},
 };
 
 } // namespace
@@ -67,7 +70,11 @@ const Contrainte CONTRAINTES[] = {
 // legend and constraint panel. Everything in design units.
 class FenetrePrincipale::Fond : public QWidget {
 public:
-    Fond(EtatGlobal& etat, QWidget* parent) : QWidget(parent), etat_(etat) { setObjectName("KORAL"); }
+    Fond(FenetrePrincipale& fenetre, EtatGlobal& etat, QWidget* parent)
+        : QWidget(parent), fenetre_(fenetre), etat_(etat)
+    {
+        setObjectName("KORAL");
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -79,45 +86,53 @@ protected:
         p.setPen(QPen(Couleurs::CadreTableau, 2));
         p.drawRoundedRect(Zone(30, 20, 780, 705), 10, 10);
         p.drawRoundedRect(Zone(30, 670, 780, 705), 10, 10);
-        p.setPen(Couleurs::Blanc);
-        QFont gras = font();
-        gras.setBold(true);
-        p.setFont(gras);
-        p.drawText(Zone(80, 670, 730, 703), Qt::AlignCenter | Qt::TextSingleLine, VersQString(TexteBarreTableau(etat_)));
-
-        p.setFont(font());
-        p.setPen(Couleurs::Noir);
-        for (const Legende& l : LEGENDES) {
+        for (const Legende& l : LEGENDES)
             p.drawPixmap(QRect(X(l.X), Y(l.Y), X(16), Y(16)), Image(QString::fromLatin1(l.Image), QSize(X(16), Y(16))));
-            p.drawText(Zone(l.Zone), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, TexteQt(etat_, l.Texte));
-        }
         p.setPen(Qt::NoPen);
         p.setBrush(palette().button());
         p.drawRect(Zone(800, 428, 1000, 560));
-        p.setPen(Couleurs::Noir);
-        for (const Contrainte& c : CONTRAINTES)
-            p.drawText(Zone(c.Zone), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, TexteQt(etat_, c.Texte));
+        for (const TextePeint& t : fenetre_.TextesPeints()) {
+            p.setFont(t.Police);
+            p.setPen(t.Couleur);
+            p.drawText(t.Zone, t.Drapeaux, t.Texte);
+        }
     }
 
 private:
     int X(int v) const { return EchelleX(etat_, v); }
     int Y(int v) const { return EchelleY(etat_, v); }
     QRect Zone(int g, int h, int d, int b) const { return QRect(QPoint(X(g), Y(h)), QPoint(X(d), Y(b))); }
-    QRect Zone(const QRect& r) const { return QRect(X(r.x()), Y(r.y()), X(r.width()), Y(r.height())); }
 
+    FenetrePrincipale& fenetre_;
     EtatGlobal& etat_;
 };
+
+std::vector<FenetrePrincipale::TextePeint> FenetrePrincipale::TextesPeints() const
+{
+    // The painted texts grow with the screen like everything else of the window.
+    const Polices& polices = PolicesKoral(etat_);
+    auto zone = [this](const QRect& r) {
+        return QRect(EchelleX(etat_, r.x()), EchelleY(etat_, r.y()), EchelleX(etat_, r.width()), EchelleY(etat_, r.height()));
+    };
+    constexpr int LIGNE = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+    std::vector<TextePeint> textes;
+    textes.push_back({zone({80, 670, 650, 33}), VersQString(TexteBarreTableau(etat_)), polices.PeinteGrasse,
+                      Qt::AlignCenter | Qt::TextSingleLine, Couleurs::Blanc});
+    for (const Legende& l : LEGENDES) textes.push_back({zone(l.Zone), TexteQt(etat_, l.Texte), polices.Peinte, LIGNE, Couleurs::Noir});
+    for (const Contrainte& c : CONTRAINTES)
+        textes.push_back({zone(c.Zone), TexteQt(etat_, c.Texte), polices.Peinte, LIGNE, Couleurs::Noir});
+    return textes;
+}
 
 FenetrePrincipale::FenetrePrincipale(EtatGlobal& etat, QWidget* parent) : QMainWindow(parent), etat_(etat)
 {
     setObjectName(QStringLiteral("KORAL"));
     setWindowIcon(QIcon(Image(QStringLiteral("PRG_ICN"))));
-    fond_ = new Fond(etat, this);
+    fond_ = new Fond(*this, etat, this);
     setCentralWidget(fond_);
     CreerMenus();
     CreerControles();
-    move(0, 0);
-    resize(TailleDessin());
+    Replacer();
     connect(&supervision_, &QTimer::timeout, this, [this] { TickSupervision(); });
     connect(&defilant1_, &QTimer::timeout, this, [this] { TickDefilant(1); });
     connect(&defilant2_, &QTimer::timeout, this, [this] { TickDefilant(2); });
@@ -133,9 +148,26 @@ FenetrePrincipale::FenetrePrincipale(EtatGlobal& etat, QWidget* parent) : QMainW
 
 FenetrePrincipale::~FenetrePrincipale() = default;
 
+QRect FenetrePrincipale::ZoneInterieure(const QScreen& ecran)
+{
+    // The frame is known only once the window is shown; a title bar and borders
+    // a little larger than the usual ones keep the bottom bar above any panel.
+    const int titre = std::max(32, QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    constexpr int BORD = 4;
+    return ecran.availableGeometry().adjusted(BORD, titre + BORD, -BORD, -BORD);
+}
+
 QSize FenetrePrincipale::TailleDessin() const
 {
     return {EchelleX(etat_, 1024), EchelleY(etat_, 768)};
+}
+
+void FenetrePrincipale::Replacer()
+{
+    const QScreen* ecran = screen();
+    // The inside goes there; the frame the window system adds lies around it.
+    const QPoint origine = ecran ? ZoneInterieure(*ecran).topLeft() : QPoint(0, 0);
+    setGeometry(QRect(origine, TailleDessin()));
 }
 
 void FenetrePrincipale::Placer(QWidget* w, int x, int y, int largeur, int hauteur)
@@ -309,6 +341,13 @@ void FenetrePrincipale::DisposerTableau()
         b->hide();
         boutons_.push_back(b);
     }
+    Fleches();
+}
+
+void FenetrePrincipale::Fleches()
+{
+    gauche_->DefinirImage(Image(etat_.PageGauche == 1 ? QStringLiteral("GON") : QStringLiteral("GOFF")));
+    droite_->DefinirImage(Image(etat_.PageDroite == 1 ? QStringLiteral("DON") : QStringLiteral("DOFF")));
 }
 
 void FenetrePrincipale::RafraichirTableau()
@@ -319,8 +358,7 @@ void FenetrePrincipale::RafraichirTableau()
         b->setVisible(BoutonVisible(etat_, e));
         b->update();
     }
-    gauche_->DefinirImage(Image(etat_.PageGauche == 1 ? QStringLiteral("GON") : QStringLiteral("GOFF")));
-    droite_->DefinirImage(Image(etat_.PageDroite == 1 ? QStringLiteral("DON") : QStringLiteral("DOFF")));
+    Fleches();
     for (Bandeau* d : defilants_) d->update();
     setFocus();
 }
@@ -434,10 +472,7 @@ void FenetrePrincipale::closeEvent(QCloseEvent* e)
 
 void FenetrePrincipale::changeEvent(QEvent* e)
 {
-    if (e->type() == QEvent::WindowStateChange && windowState() == Qt::WindowNoState) {
-        move(0, 0);
-        resize(TailleDessin());
-    }
+    if (e->type() == QEvent::WindowStateChange && windowState() == Qt::WindowNoState) Replacer();
     QMainWindow::changeEvent(e);
 }
 

@@ -4,6 +4,8 @@
 
 #include "shell/fenetre.h"
 
+#include <QColor>
+#include <QFont>
 #include <QMainWindow>
 #include <QPixmap>
 #include <QTimer>
@@ -13,6 +15,7 @@
 #include <vector>
 
 class QCheckBox;
+class QScreen;
 class QLineEdit;
 class QMenu;
 class Bandeau;
@@ -25,6 +28,11 @@ class FenetrePrincipale : public QMainWindow, public Fenetre {
 public:
     FenetrePrincipale(EtatGlobal& etat, QWidget* parent = nullptr);
     ~FenetrePrincipale() override;
+
+    // Where the window's inside goes on a screen: its free area (no panel, no
+    // task bar) less the frame the window system adds, so the whole window, frame
+    // included, fits. Its size is the design screen of the layout.
+    static QRect ZoneInterieure(const QScreen& ecran);
 
     // Opens the dialogs of the program; tests replace it to script them.
     std::function<int(Dialogue)> Ouvreur;
@@ -42,6 +50,17 @@ public:
     void Commande(int commande, int notification = 0);
     bool Detruite() const { return detruite_; }
     const std::vector<BoutonFrequence*>& BoutonsFrequences() const { return boutons_; }
+
+    // The texts the window paints itself (bottom bar, legend, constraints), where
+    // and how: a test checks that each fits its zone.
+    struct TextePeint {
+        QRect Zone;
+        QString Texte;
+        QFont Police;
+        int Drapeaux;
+        QColor Couleur;
+    };
+    std::vector<TextePeint> TextesPeints() const;
 
     // Fenetre
     int OuvrirDialogue(Dialogue dialogue) override;
@@ -74,7 +93,10 @@ private:
     void Placer(QWidget* w, int x, int y, int largeur, int hauteur);
     int OuvrirDialogueReel(Dialogue dialogue);
     void CliqueFrequence(int index);
+    void Fleches();
     QSize TailleDessin() const;
+    // The window at the top left of the screen's free area, at its design size.
+    void Replacer();
 
     EtatGlobal& etat_;
     Fond* fond_ = nullptr;

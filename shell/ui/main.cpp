@@ -11,6 +11,7 @@
 #include "shell/ui/instance_unique.h"
 #include "shell/ui/plateforme_qt.h"
 #include "shell/ui/qt_textes.h"
+#include "shell/ui/traductions_qt.h"
 
 #include <QApplication>
 #include <cstdlib>
@@ -56,10 +57,11 @@ int main(int argc, char** argv)
     PlateformeQt plateforme;
     EtatGlobal etat(plateforme);
     plateforme.DefinirEtat(&etat);
-    const QRect ecran = application.primaryScreen()->geometry();
+    const QRect ecran = FenetrePrincipale::ZoneInterieure(*application.primaryScreen());
     etat.LargeurEcran = ecran.width();
     etat.HauteurEcran = ecran.height();
     LireLangue(etat);
+    const TraductionsQt traductions(etat.DecalageLangue);
 
     etat.CheminAide = CheminAideDepuisLigneCommande(QDir::toNativeSeparators(QCoreApplication::applicationFilePath()).toStdString());
     FenetreAide aide(etat);

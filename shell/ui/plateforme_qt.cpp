@@ -38,13 +38,23 @@ BoutonMessage PlateformeQt::Message(const DemandeMessage& demande)
     return OuvrirDialogueMessage(etat, demande, [&etat](int sujet) { OuvrirAideMessage(etat, sujet); }, proprietaire_);
 }
 
+QStringList FiltresQt(const std::vector<std::pair<std::string, std::string>>& filtres)
+{
+    QStringList r;
+    for (const auto& [description, motif] : filtres) {
+        const QString texte = VersQString(description).trimmed();
+        const QString motifs = VersQString(motif).replace(';', ' ');
+        // Most descriptions of the string table name their pattern already.
+        r << (texte.contains(QLatin1Char('(') + motifs + QLatin1Char(')')) ? texte
+                                                                          : QStringLiteral("%1 (%2)").arg(texte, motifs));
+    }
+    return r;
+}
+
 std::optional<std::string> PlateformeQt::Fichier(const DemandeFichier& demande)
 {
-    QStringList filtres;
-    for (const auto& [description, motif] : demande.Filtres)
-        filtres << QStringLiteral("%1 (%2)").arg(VersQString(description).trimmed(), VersQString(motif).replace(';', ' '));
     QFileDialog dialogue(proprietaire_, VersQString(demande.Titre));
-    dialogue.setNameFilters(filtres);
+    dialogue.setNameFilters(FiltresQt(demande.Filtres));
     dialogue.setDefaultSuffix(QString::fromStdString(demande.Extension));
     dialogue.setOption(QFileDialog::ReadOnly, false);
     if (demande.Enregistrer) {

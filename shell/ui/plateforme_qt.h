@@ -5,9 +5,14 @@
 
 #include <functional>
 
+#include <QStringList>
+
 class FenetreAide;
 class QWidget;
 struct EtatGlobal;
+
+// The filters of a file request as the file dialog writes them: "description (pattern)".
+QStringList FiltresQt(const std::vector<std::pair<std::string, std::string>>& filtres);
 
 class PlateformeQt : public Plateforme {
 public:

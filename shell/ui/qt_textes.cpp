@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QWidget>
 
 QString VersQString(std::string_view cp1252)
@@ -20,6 +21,12 @@ QString VersQString(std::string_view cp1252)
 std::string DepuisQString(const QString& texte)
 {
     return Utf8VersCp1252(texte.toStdString());
+}
+
+QString EspacesInsecables(QString texte)
+{
+    static const QRegularExpression avantPonctuation(QStringLiteral(" ([!?:;])"));
+    return texte.replace(avantPonctuation, QStringLiteral("\u00A0\\1"));
 }
 
 QString TexteQt(const EtatGlobal& etat, int n)

@@ -13,6 +13,10 @@ QString VersQString(std::string_view cp1252);
 // What the operator typed, back to Windows-1252 ("?" for what it cannot hold).
 std::string DepuisQString(const QString& texte);
 
+// French puts a space before "!", "?", ":" and ";": made unbreakable, so that a
+// wrapped text never leaves the mark alone at the start of a line.
+QString EspacesInsecables(QString texte);
+
 QString TexteQt(const EtatGlobal& etat, int n);
 // String n becomes the text of the control whose objectName is its number.
 void TexteControle(const EtatGlobal& etat, QWidget* dialogue, int controle, int n);

@@ -6,6 +6,9 @@
 #include <QApplication>
 #include <QFontMetrics>
 
+#include <map>
+#include <utility>
+
 namespace {
 
 QFont Police(const QString& famille, int points, int graisse)
@@ -20,10 +23,10 @@ QFont Police(const QString& famille, int points, int graisse)
 
 const Polices& PolicesKoral(const EtatGlobal& etat)
 {
-    static Polices p;
-    static bool faites = false;
-    if (faites) return p;
-    faites = true;
+    static std::map<std::pair<int, int>, Polices> parEcran;
+    const auto [it, nouvelles] = parEcran.try_emplace({etat.LargeurEcran, etat.HauteurEcran});
+    Polices& p = it->second;
+    if (!nouvelles) return p;
     // Heights in points follow the screen's height like every design unit.
     auto points = [&](int pt) { return std::max(6, EchelleY(etat, pt * 10) / 10); };
     const QString arial = QStringLiteral("Arial");
@@ -34,6 +37,11 @@ const Polices& PolicesKoral(const EtatGlobal& etat)
     p.Defilant = Police(QStringLiteral("Courier New"), points(16), QFont::Bold);
     p.Points14DemiGras = Police(arial, points(14), 600);
     p.Liste = QApplication::font();
+    const qreal peinte = 9.0 * etat.HauteurEcran / 768;
+    p.Peinte = Police(arial, 9, QFont::Normal);
+    p.Peinte.setPointSizeF(peinte);
+    p.PeinteGrasse = Police(arial, 9, QFont::Bold);
+    p.PeinteGrasse.setPointSizeF(peinte);
     const QFontMetrics liste(p.Liste);
     p.HauteurLigneListe = liste.height() + liste.leading() + 4;
     const QFontMetrics grande(p.Grande);

@@ -30,9 +30,11 @@ struct Polices {
     QFont Defilant;        // the two ticker lines
     QFont Points14DemiGras;
     QFont Liste;           // lists of the dialogs
+    QFont Peinte;          // the texts painted on the main window: legend, constraints
+    QFont PeinteGrasse;    // the board's bottom bar
     int HauteurLigneListe = 18;    // item height of owner-drawn lists
     int HauteurLigneGrande = 20;
 };
 
-// Built on first use from the screen size held by the meeting state.
+// Built on first use for the screen size held by the meeting state.
 const Polices& PolicesKoral(const EtatGlobal& etat);

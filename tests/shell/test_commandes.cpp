@@ -362,6 +362,11 @@ TEST(CreerFenetrePrincipale, RunningWithoutAFileWarnsAndQuitEnds)
     EXPECT_EQ(f.Ouverts, (std::vector<Dialogue>{Dialogue::Fichier, Dialogue::AlerteFichier}));
     EXPECT_TRUE(f.Detruite);
     EXPECT_EQ(r.etat.TitreFichier, Texte(r.etat, 22));
+    // String 22 brings its own parentheses to the board's bottom bar.
+    EXPECT_EQ(TexteBarreTableau(r.etat), Texte(r.etat, 145) + "    " + Texte(r.etat, 22));
+    r.etat.SauvegardeActive = 1;
+    r.etat.TitreFichier = "club.mhz";
+    EXPECT_EQ(TexteBarreTableau(r.etat), Texte(r.etat, 145) + "    (club.mhz)");
 }
 
 TEST(CreerFenetrePrincipale, ResumesTheCommandLineFileAndLogsTheStart)

@@ -94,6 +94,19 @@ TEST(DisposerTableau, SixBandsStartWithTheFirstHiddenAndPage)
     EXPECT_EQ(visibles(5), 1);
 }
 
+TEST(DisposerTableau, OnlySixBandsLightAnArrow)
+{
+    for (int bandes : {0, 1, 5}) {
+        Reunion r;
+        if (bandes) r.Plan(PlanDeBandes(bandes));
+        DisposerTableau(r.etat);
+        EXPECT_EQ(r.etat.PageGauche, 0) << bandes;
+        EXPECT_EQ(r.etat.PageDroite, 0) << bandes;
+        EXPECT_FALSE(PagerGauche(r.etat));
+        EXPECT_FALSE(PagerDroite(r.etat));
+    }
+}
+
 TEST(BoutonVisible, ASlotShowsOnlyWhileATransmitterIsOnIt)
 {
     Reunion r;

@@ -136,7 +136,7 @@ TEST(TableTextes, QuotedTextsStandAsTheyAre)
     EXPECT_EQ(TexteDansLangue(0, 132), "Sortie de k\xF3ral");
     EXPECT_EQ(TexteDansLangue(0, 88), "Le fichier choisi est incompatible !");
     EXPECT_EQ(TexteDansLangue(0, 49), "  pause  ");
-    EXPECT_EQ(TexteDansLangue(1000, 88), "File not compatible !");
+    EXPECT_EQ(TexteDansLangue(1000, 88), "File not compatible!");
     EXPECT_EQ(TexteDansLangue(1000, 25), " Meeting files (*.mhz)|*.mhz|All Files (*.*)|*.*|");
     EXPECT_EQ(TexteDansLangue(1000, 63), "Meeting %s.mhz");
     EXPECT_EQ(TexteDansLangue(1000, 165), "Taken into account for next start");
@@ -149,7 +149,7 @@ TEST(Textes, LoadersAddTheLanguageOffsetAndAMissingStringIsEmpty)
     EXPECT_EQ(r.etat.TexteMessage, "Le fichier choisi est incompatible !");
     r.etat.DecalageLangue = DECALAGE_ANGLAIS;
     ChargerMessage(r.etat, 88);
-    EXPECT_EQ(r.etat.TexteMessage, "File not compatible !");
+    EXPECT_EQ(r.etat.TexteMessage, "File not compatible!");
     ChargerTexte(r.etat, 999);
     EXPECT_TRUE(r.etat.TexteCourant.Vide());
     EXPECT_EQ(Texte(r.etat, 998), "");

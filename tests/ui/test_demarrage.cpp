@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QLabel>
 #include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -30,6 +31,10 @@ TEST(DialogueLangue, AChoiceIsTakenAtOnceAndOKLeavesFrenchUnstored)
     DialogueLangue d(r.etat);
     d.show();
     EXPECT_TRUE(d.findChild<QRadioButton*>("10")->isChecked());
+    // Asked before any language is chosen, the prompt speaks all three.
+    EXPECT_EQ(d.findChild<QLabel*>("172")->text(), QString::fromUtf8("Choisissez la langue du programme\n"
+                                                                       "Choose the language of the program\n"
+                                                                       "Escolha a língua do programa"));
     for (int b : {13, 14, 15}) EXPECT_FALSE(d.findChild<QRadioButton*>(QString::number(b))->isEnabled());
     QTest::mouseClick(d.findChild<QRadioButton*>("11"), Qt::LeftButton, {}, QPoint(6, 6));
     EXPECT_EQ(r.etat.DecalageLangue, 1000);

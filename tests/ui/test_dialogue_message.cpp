@@ -1,9 +1,11 @@
 #include "engine/messages.h"
 #include "engine/textes.h"
 #include "shell/ui/dialogue_message.h"
+#include "shell/ui/qt_textes.h"
 #include "tests/ui/support/captures.h"
 #include "tests/support/meeting.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -83,11 +85,28 @@ TEST(DialogueMessage, Screenshots)
         for (auto [dialogue, nom] : dialogues) {
             Capturer(dialogue, nom + suffixe);
             EXPECT_TRUE(TextesCoupes(dialogue).empty()) << nom << suffixe;
-            EXPECT_EQ(dialogue->windowTitle(), "ATTENTION");
+            EXPECT_EQ(dialogue->windowTitle(), langue ? "WARNING" : "ATTENTION");
             EXPECT_TRUE(dialogue->rect().contains(dialogue->ZoneMessage()));
             EXPECT_FALSE(dialogue->ZoneDetail().intersects(dialogue->ZoneMessage())) << nom << suffixe;
         }
     }
+}
+
+TEST(DialogueMessage, AShortMessageTakesOneLineAndNeverLeavesItsMarkAlone)
+{
+    Reunion r;
+    DialogueMessage d(r.etat, Demande(r, 156, BOUTONS_OK), {});
+    d.show();
+    const QString vide = QString::fromUtf8("Le plan de fréquences est vide\u00A0!");
+    QFont police = QApplication::font();
+    police.setPointSizeF(police.pointSizeF() * 1.25);
+    police.setBold(true);
+    const QFontMetrics mesure(police);
+    // The whole width beside the icon: one line.
+    EXPECT_EQ(d.ZoneMessage().right(), d.width() - 20 - 1);
+    EXPECT_LE(mesure.horizontalAdvance(vide), d.ZoneMessage().width());
+    EXPECT_EQ(EspacesInsecables(QString::fromUtf8("vide ! Sûr ? Note : oui")),
+              QString::fromUtf8("vide\u00A0! Sûr\u00A0? Note\u00A0: oui"));
 }
 
 TEST(AfficherMessage, ClearsDetailAndTopicAndTellsTheThirdButton)

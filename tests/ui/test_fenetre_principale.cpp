@@ -261,3 +261,34 @@ TEST(FenetreAide, HelpOpenedFromAModalDialogCanBeUsedAndClosed)
     EXPECT_FALSE(aide.isVisible());
     EXPECT_TRUE(dialogue.isVisible());
 }
+
+TEST(FenetrePrincipale, ThePaintedTextsGrowWithTheScreenAndFitTheirZones)
+{
+    std::map<int, int> hauteurs;
+    for (const QSize ecran : {QSize(1024, 768), QSize(1920, 1080)})
+        for (int langue : {0, 1000, 2000}) {
+            Reunion r;
+            r.etat.LargeurEcran = ecran.width();
+            r.etat.HauteurEcran = ecran.height();
+            r.etat.DecalageLangue = langue;
+            r.etat.SauvegardeActive = 1;
+            r.etat.TitreFichier = "Koral du 06_12_26.mhz";
+            const FenetrePrincipale fenetre(r.etat);
+            const auto textes = fenetre.TextesPeints();
+            ASSERT_EQ(textes.size(), 10u);
+            for (const auto& t : textes) {
+                EXPECT_LE(QFontMetrics(t.Police).horizontalAdvance(t.Texte), t.Zone.width())
+                    << t.Texte.toStdString() << " at " << ecran.width();
+                hauteurs[ecran.width()] = QFontMetrics(t.Police).height();
+            }
+            // The fields of the limits start past their texts.
+            for (const char* champ : {"403", "405"}) {
+                const QLineEdit* e = fenetre.findChild<QLineEdit*>(champ);
+                bool apres = false;
+                for (const auto& t : textes)
+                    if (t.Zone.top() == e->geometry().top()) apres = t.Zone.right() < e->geometry().left();
+                EXPECT_TRUE(apres) << champ;
+            }
+        }
+    EXPECT_GE(hauteurs[1920], hauteurs[1024] * 1080 / 768 - 1);
+}

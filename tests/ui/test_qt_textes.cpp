@@ -22,7 +22,7 @@ TEST(TexteControle, SetsTheTextOfTheControlNamedByItsNumberInTheRunningLanguage)
     EXPECT_EQ(aide->text(), QString::fromUtf8(" Pourrait émettre\n"));
     r.etat.DecalageLangue = DECALAGE_ANGLAIS;
     TexteTitre(r.etat, &dialogue, 88);
-    EXPECT_EQ(dialogue.windowTitle(), "File not compatible !");
+    EXPECT_EQ(dialogue.windowTitle(), "File not compatible!");
     // A control the dialog does not have is left alone.
     TexteControle(r.etat, &dialogue, 9999, 571);
 }
