@@ -13,14 +13,19 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 all: build
 
-setup:
-	@missing=""; for p in $(PACKAGES); do \
+# Installs those of the Debian packages given that are missing.
+define installer
+	@missing=""; for p in $(1); do \
 	  dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -qq && \
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
+endef
+
+setup:
+	$(call installer,$(PACKAGES))
 
 $(BUILD)/CMakeCache.txt:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(TYPE)
@@ -54,7 +59,9 @@ sanitize: setup
 
 # Each fuzzer for FUZZ_SECONDS (clang's libFuzzer; not part of make test).
 FUZZ_SECONDS ?= 60
+FUZZ_PACKAGES := clang libclang-rt-dev
 fuzz: setup
+	$(call installer,$(FUZZ_PACKAGES))
 	cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DKORAL_FUZZ=ON
 	cmake --build $(BUILD)-fuzz -j $(JOBS)
 	for f in $(BUILD)-fuzz/fuzz/fuzz_*; do $$f -max_total_time=$(FUZZ_SECONDS) -max_len=65536; done

@@ -226,6 +226,15 @@ TEST_F(Fichier, TheBackupHoldsTheSameBytesAndCanBeResumed)
         EXPECT_NE(f.path().extension(), ".tmp");
 }
 
+TEST(DecoderManifestation, AMaximumOfZeroIsReadAsTheFieldReadsIt)
+{
+    Reunion r;
+    r.etat.Contraintes.NbMaxEmissions = 0;
+    const auto lue = DecoderManifestation(ImageManifestation(r.etat), 0);
+    ASSERT_TRUE(lue);
+    EXPECT_EQ(lue->NbMaxEmissions, 5);
+}
+
 TEST_F(Fichier, WithoutSavingNeitherWriterTouchesAFile)
 {
     Reunion r;
