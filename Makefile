@@ -64,7 +64,11 @@ fuzz: setup
 	$(call installer,$(FUZZ_PACKAGES))
 	cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DKORAL_FUZZ=ON
 	cmake --build $(BUILD)-fuzz -j $(JOBS)
-	for f in $(BUILD)-fuzz/fuzz/fuzz_*; do $$f -max_total_time=$(FUZZ_SECONDS) -max_len=65536; done
+	# Each starts from a corpus of its own; the meeting readers are seeded with the sample.
+	for f in $(BUILD)-fuzz/fuzz/fuzz_*; do \
+	  c=$(BUILD)-fuzz/corpus/$$(basename $$f); mkdir -p $$c; \
+	  case $$f in *manifestation|*ouverture) $(BUILD)-fuzz/koral_exemple $$c/exemple.mhz;; esac; \
+	  $$f $$c -max_total_time=$(FUZZ_SECONDS) -max_len=65536 || exit 1; done
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-sanitize $(BUILD)-fuzz

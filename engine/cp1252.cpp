@@ -57,6 +57,20 @@ std::size_t Decoder(std::string_view s, std::size_t i, char32_t& c)
 
 } // namespace
 
+bool RepresentableCp1252(char32_t c)
+{
+    return VersOctet(c) != '?' || c == U'?';
+}
+
+std::string CouperUtf8(std::string_view utf8, std::size_t octets)
+{
+    if (utf8.size() <= octets) return std::string(utf8);
+    std::size_t n = octets;
+    // Back over the continuation bytes of a character the cut would split.
+    while (n > 0 && (static_cast<unsigned char>(utf8[n]) & 0xC0) == 0x80) --n;
+    return std::string(utf8.substr(0, n));
+}
+
 bool EstUtf8Valide(std::string_view s)
 {
     char32_t c;

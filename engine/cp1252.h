@@ -11,3 +11,7 @@
 std::string Utf8VersCp1252(std::string_view utf8);
 std::string Cp1252VersUtf8(std::string_view cp1252);
 bool EstUtf8Valide(std::string_view s);
+// At most `octets` bytes of a UTF-8 text, never cutting a character in two.
+std::string CouperUtf8(std::string_view utf8, std::size_t octets);
+// Whether a character has a Windows-1252 form (what a record field can hold).
+bool RepresentableCp1252(char32_t c);

@@ -4,6 +4,7 @@
 #include "engine/messages.h"
 #include "engine/textes.h"
 
+#include <algorithm>
 #include <bitset>
 #include <utility>
 #include <new>
@@ -114,6 +115,17 @@ EntreePlan* NouvelleEntreePlan(EtatGlobal& etat)
         MessageMemoireInsuffisante(etat);
         return nullptr;
     }
+}
+
+void RetirerNoeud(EtatGlobal& etat, const EntreePlan& noeud)
+{
+    const auto cible = std::find_if(etat.ListePlan.begin(), etat.ListePlan.end(),
+                                    [&noeud](const EntreePlan& e) { return &e == &noeud; });
+    if (cible == etat.ListePlan.end()) return;
+    const int32_t liste = cible->Liste, rang = cible->Rang;
+    etat.ListePlan.erase(cible);
+    for (EntreePlan& e : etat.ListePlan)
+        if (e.Liste == liste && e.Rang > rang) --e.Rang;
 }
 
 int NumeroFicheLibre(const EtatGlobal& etat)

@@ -63,6 +63,12 @@ struct EtatGlobal {
     std::list<FicheVol> Fiches;
     std::list<EntreePlan> ListePlan;
     int NbFiches() const { return static_cast<int>(Fiches.size()); }
+    // The card form works on FicheCourante (modification), or registers it anew (duplication).
+    int32_t ModeModification = 0;
+    int32_t ModeDuplication = 0;
+    // -1: no dictionary wanted; 0: not asked yet, or the last load failed; 1: loaded.
+    int32_t EtatDictionnaire = 0;
+    std::vector<std::string> MotsDictionnaire;   // Windows-1252, in the popup's order
     int NbEntreesPlan() const;
     int NbEntreesAttente() const;
 
@@ -106,7 +112,7 @@ struct EtatGlobal {
     std::string CheminManifestation;   // UTF-8, empty when no file
     std::string CheminSecours;
     std::string TitreFichier;          // Windows-1252, for the window title
-    TexteFixe<260> CheminDictionnaire; // as stored in the file
+    TexteFixe<260> CheminDictionnaire; // UTF-8, as stored in the file
     int32_t SauvegardeActive = 0;
     // The last write of the meeting file (of the backup) failed: it has been said
     // once, and is said again only after a write has succeeded in between.
@@ -143,6 +149,8 @@ void SignalerPointeurPerdu(EtatGlobal& etat, const char* fonction);
 
 FicheVol* NouvelleFiche(EtatGlobal& etat);
 EntreePlan* NouvelleEntreePlan(EtatGlobal& etat);
+// Takes a node out of its list; the nodes of higher rank in that list move up one.
+void RetirerNoeud(EtatGlobal& etat, const EntreePlan& noeud);
 int NumeroFicheLibre(const EtatGlobal& etat);
 int NumeroRemarqueLibre(const EtatGlobal& etat);
 int FicheExiste(EtatGlobal& etat, int32_t numero);

@@ -65,15 +65,7 @@ std::string_view SansBlancsDevant(std::string_view s)
 
 DemandeFichier DemandeFrq(EtatGlobal& etat, std::string titre, bool enregistrer)
 {
-    ChargerFiltre(etat, 158);
-    DemandeFichier d;
-    d.Enregistrer = enregistrer;
-    d.Titre = std::move(titre);
-    d.Filtres = FiltresDe(etat.TexteFiltre.Vue());
-    d.Extension = "frq";
-    // Later file dialogs expect the meeting filter.
-    ChargerFiltre(etat, 25);
-    return d;
+    return DemandeAutreFichier(etat, std::move(titre), 158, "frq", enregistrer);
 }
 
 } // namespace

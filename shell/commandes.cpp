@@ -157,7 +157,17 @@ void NouvelleFicheOuPlan(EtatGlobal& etat, Fenetre& f)
         ExecuterCommande(etat, f, 224);
         return;
     }
+    etat.ModeModification = 0;
+    etat.ModeDuplication = 0;
     f.OuvrirDialogue(Dialogue::NouvelleFiche);
+}
+
+// The card view and the card form on FicheCourante (a duplication was asked by
+// setting ModeDuplication before).
+void SurLaFiche(EtatGlobal& etat, Fenetre& f, Dialogue d)
+{
+    etat.ModeModification = 1;
+    f.OuvrirDialogue(d);
 }
 
 void Importer(EtatGlobal& etat, Fenetre& f)
@@ -231,9 +241,7 @@ Dialogue DialogueSimple(int commande, bool& trouve)
     trouve = true;
     switch (commande) {
     case 203: return Dialogue::Occupation;
-    case 205: return Dialogue::VoirFiche;
     case 210: return Dialogue::ImprimerFiches;
-    case 280: return Dialogue::ModifierFiche;
     case 302: return Dialogue::ListeFiches;
     case 435: return Dialogue::Exporter;
     case 901: return Dialogue::APropos;
@@ -263,6 +271,8 @@ void Executer(EtatGlobal& etat, Fenetre& f, int commande, int notification)
     case 200:
     case 207: return NouvelleFicheOuPlan(etat, f);
     case 201: return Sortir(etat, f);
+    case 205: return SurLaFiche(etat, f, Dialogue::VoirFiche);
+    case 280: return SurLaFiche(etat, f, Dialogue::ModifierFiche);
     case 202:
     case 216:
     case 407:

@@ -17,14 +17,8 @@ EntreePlan* AjouterEnFile(EtatGlobal& etat)
 
 void RetirerDeFile(EtatGlobal& etat, EntreePlan& noeud)
 {
-    auto& liste = etat.ListePlan;
-    auto cible = liste.begin();
-    while (cible != liste.end() && &*cible != &noeud) ++cible;
     // Only a node of the queue itself: anything else would shift ranks for nothing.
-    if (cible == liste.end() || cible->Liste != FileAttente) return;
-    const int32_t rang = cible->Rang;
-    liste.erase(cible);
-    for (EntreePlan& e : liste)
-        if (e.Liste == FileAttente && e.Rang > rang) --e.Rang;
+    if (noeud.Liste != FileAttente) return;
+    RetirerNoeud(etat, noeud);
     MajTexteDefilant2(etat);
 }

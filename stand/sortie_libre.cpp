@@ -9,7 +9,7 @@
 namespace {
 
 // x of the 1st, 2nd ... list for 1 to 6 bands in use.
-constexpr std::array<std::array<int, 6>, 6> POSITIONS_X = {{
+constexpr PositionsListes POSITIONS_X = {{
     {350},
     {178, 514},
     {80, 345, 610},
@@ -20,33 +20,18 @@ constexpr std::array<std::array<int, 6>, 6> POSITIONS_X = {{
 
 } // namespace
 
-SortieLibre::SortieLibre(EtatGlobal& etat) : etat_(etat)
+SortieLibre::SortieLibre(EtatGlobal& etat) : etat_(etat), listes_(ListesBandes(etat, POSITIONS_X, Y_LISTES_BANDES))
 {
-    const int utilisees = std::clamp<int>(etat.NbBandesUtilisees, 0, 6);
-    int colonne = 0;
-    for (int b = 0; b < NB_BANDES; ++b) {
-        ListeBande& liste = listes_[static_cast<std::size_t>(b)];
-        liste.Controle = CONTROLES_BANDES[static_cast<std::size_t>(b)];
-        if (etat.NbParBande[static_cast<std::size_t>(b)] == 0 || colonne >= utilisees) continue;
-        liste.Visible = true;
-        liste.X = POSITIONS_X[static_cast<std::size_t>(utilisees - 1)][static_cast<std::size_t>(colonne++)];
-    }
-    for (const EntreeFrequence& e : etat.PlanFrequences) {
-        if (e.Bande < 0 || e.Bande >= NB_BANDES) continue;
-        ListeBande& liste = listes_[static_cast<std::size_t>(e.Bande)];
-        // The 2.4 GHz band is one line: the slot is chosen at the exit.
-        if (e.Bande == BANDE_24GHZ && !liste.Lignes.empty()) continue;
-        LigneListeBande ligne;
-        ligne.Frequence = e.Bande == BANDE_24GHZ ? SEUIL_24GHZ : e.Frequence;
-        ligne.Texte = LibelleEntree(etat, e.Index);
-        ligne.Alerte = e.Bande != BANDE_24GHZ && EstBloquee(etat, e);
-        liste.Lignes.push_back(std::move(ligne));
+    // The 2.4 GHz line never shows blocked: a free slot is looked for at the exit.
+    for (ListeBande& liste : listes_) {
+        if (liste.Controle == CONTROLES_BANDES[BANDE_24GHZ]) continue;
+        for (LigneListeBande& ligne : liste.Lignes) ligne.Alerte = EstBloquee(etat, *ChercheFrequence(etat, ligne.Frequence));
     }
 }
 
 std::vector<int> SortieLibre::Selection(int controle)
 {
-    const bool bande = std::find(CONTROLES_BANDES.begin(), CONTROLES_BANDES.end(), controle) != CONTROLES_BANDES.end();
+    const bool bande = BandeDuControle(controle) >= 0;
     courante_ = bande ? controle : 0;
     std::vector<int> aVider;
     if (!bande) return aVider;

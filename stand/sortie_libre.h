@@ -3,31 +3,13 @@
 // fixed x positions; the operator picks a frequency and the transmitter leaves
 // without a card when nothing forbids it.
 
+#include "engine/listes_bandes.h"
+
 #include <array>
-#include <cstdint>
 #include <optional>
-#include <string>
 #include <vector>
 
-struct EtatGlobal;
-
-// Lists 408 to 412 and 427, one per band in band order.
-constexpr std::array<int, 6> CONTROLES_BANDES = {408, 409, 410, 411, 412, 427};
 constexpr int Y_LISTES_BANDES = 18;
-
-struct LigneListeBande {
-    int32_t Frequence = 0;   // the band entry 2400000 for the 2.4 GHz line
-    std::string Texte;       // LibelleEntree, Windows-1252
-    bool Alerte = false;     // drawn in the alert colour
-};
-
-struct ListeBande {
-    int Controle = 0;
-    bool Visible = false;
-    int X = 0;               // dialog pixels
-    int Y = Y_LISTES_BANDES;
-    std::vector<LigneListeBande> Lignes;
-};
 
 class SortieLibre {
 public:

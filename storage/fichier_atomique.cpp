@@ -158,6 +158,20 @@ std::optional<std::string> LireFichierEntier(const std::string& chemin, std::siz
     return octets;
 }
 
+std::optional<std::string> LireDebutFichier(const std::string& chemin, std::size_t taille)
+{
+    std::error_code erreur;
+    const fs::path p = CheminNatif(chemin);
+    if (chemin.empty() || !fs::is_regular_file(p, erreur)) return std::nullopt;
+    std::ifstream f(p, std::ios::binary);
+    if (!f) return std::nullopt;
+    std::string octets(taille, '\0');
+    f.read(octets.data(), static_cast<std::streamsize>(taille));
+    if (f.bad()) return std::nullopt;
+    octets.resize(static_cast<std::size_t>(f.gcount()));
+    return octets;
+}
+
 void RendreModifiable(const std::string& chemin)
 {
     std::error_code ignore;

@@ -19,5 +19,7 @@ EchecEcriture EchecDeCodeSysteme(int code);
 void SupprimerTemporaire(const std::string& chemin);
 // The whole file, or nothing when it cannot be read or is larger than `limite`.
 std::optional<std::string> LireFichierEntier(const std::string& chemin, std::size_t limite);
+// At most the first `taille` bytes of a file, however large; nothing when it cannot be read.
+std::optional<std::string> LireDebutFichier(const std::string& chemin, std::size_t taille);
 // Makes a file writable again (a meeting copied from a read-only medium).
 void RendreModifiable(const std::string& chemin);

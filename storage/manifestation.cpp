@@ -391,6 +391,19 @@ DemandeFichier PreparerDialogueFichier(EtatGlobal& etat, int titre, bool enregis
     return d;
 }
 
+DemandeFichier DemandeAutreFichier(EtatGlobal& etat, std::string titre, int filtre, std::string extension,
+                                   bool enregistrer)
+{
+    ChargerFiltre(etat, filtre);
+    DemandeFichier d;
+    d.Enregistrer = enregistrer;
+    d.Titre = std::move(titre);
+    d.Filtres = FiltresDe(etat.TexteFiltre.Vue());
+    d.Extension = std::move(extension);
+    ChargerFiltre(etat, 25);
+    return d;
+}
+
 void CreerMotDePasse(EtatGlobal& etat)
 {
     const std::string mot = etat.Port.NouveauMotDePasse();

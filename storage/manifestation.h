@@ -53,6 +53,10 @@ void DeriverChemins(EtatGlobal& etat, const std::string& chemin);
 
 // The file dialog with the meeting filter and extension.
 DemandeFichier PreparerDialogueFichier(EtatGlobal& etat, int titre, bool enregistrer);
+// A file dialog for another kind of file (a plan, a dictionary, cards): its own
+// filter and extension; the meeting's filter stays loaded for the next dialogs.
+DemandeFichier DemandeAutreFichier(EtatGlobal& etat, std::string titre, int filtre, std::string extension,
+                                   bool enregistrer);
 // String 63 with today's date as dd_MM_yy.
 std::string NomProposeManifestation(EtatGlobal& etat);
 // Today as "dd'_'MM'_'yy".

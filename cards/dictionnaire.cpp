@@ -1,0 +1,101 @@
+#include "cards/dictionnaire.h"
+
+#include "engine/cp1252.h"
+#include "engine/etat.h"
+#include "engine/textes.h"
+#include "storage/fichier_atomique.h"
+#include "storage/manifestation.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+constexpr std::string_view BOM_UTF8 = "\xEF\xBB\xBF";
+
+// The letters a Windows-1252 byte sorts as: small, without its accent.
+void AjouterBase(std::string& cle, unsigned char c)
+{
+    static const std::array<std::string_view, 64> LATIN = {
+        "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",
+        "d", "n", "o", "o", "o", "o", "o", "\xD7", "o", "u", "u", "u", "u", "y", "\xFE", "ss",
+        "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",
+        "d", "n", "o", "o", "o", "o", "o", "\xF7", "o", "u", "u", "u", "u", "y", "\xFE", "y",
+    };
+    if (c >= 0xC0) {
+        cle += LATIN[c - 0xC0];
+        return;
+    }
+    switch (c) {
+    case 0x8A: case 0x9A: cle += 's'; return;
+    case 0x8E: case 0x9E: cle += 'z'; return;
+    case 0x8C: case 0x9C: cle += "oe"; return;
+    case 0x9F: cle += 'y'; return;
+    default: cle += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    }
+}
+
+std::string CleTri(std::string_view mot)
+{
+    std::string cle;
+    for (char c : mot) AjouterBase(cle, static_cast<unsigned char>(c));
+    return cle;
+}
+
+} // namespace
+
+std::vector<std::string> LireDictionnaire(std::string_view octets)
+{
+    octets = octets.substr(0, TAILLE_LUE_DICTIONNAIRE);
+    if (octets.substr(0, BOM_UTF8.size()) == BOM_UTF8) octets.remove_prefix(BOM_UTF8.size());
+    // Only what a line end closes: the tail may be a line cut by the limit.
+    const std::size_t fin = octets.find_last_of("\r\n");
+    octets = fin == std::string_view::npos ? std::string_view() : octets.substr(0, fin + 1);
+    const bool utf8 = EstUtf8Valide(octets);
+
+    std::vector<std::pair<std::string, std::string>> mots;
+    std::size_t debut = 0;
+    while (debut < octets.size()) {
+        std::size_t finLigne = octets.find_first_of("\r\n", debut);
+        const std::string_view ligne = octets.substr(debut, finLigne - debut);
+        std::string mot = utf8 ? Utf8VersCp1252(ligne) : std::string(ligne);
+        std::string cle = CleTri(mot);
+        mots.emplace_back(std::move(cle), std::move(mot));
+        debut = finLigne + (octets.substr(finLigne, 2) == "\r\n" ? 2 : 1);
+    }
+    std::sort(mots.begin(), mots.end());
+    std::vector<std::string> tries;
+    tries.reserve(mots.size());
+    for (auto& [cle, mot] : mots) tries.push_back(std::move(mot));
+    return tries;
+}
+
+void ChargerDictionnaire(EtatGlobal& etat)
+{
+    if (etat.EtatDictionnaire == -1) return;
+    // A file too large is read for its beginning only.
+    const auto octets = LireDebutFichier(etat.CheminDictionnaire.Chaine(), TAILLE_LUE_DICTIONNAIRE);
+    if (!octets) {
+        etat.EtatDictionnaire = 0;
+        etat.MotsDictionnaire.clear();
+        return;
+    }
+    etat.MotsDictionnaire = LireDictionnaire(*octets);
+    etat.EtatDictionnaire = 1;
+}
+
+std::string TexteMotInsere(const std::string& mot)
+{
+    return mot.substr(0, LONGUEUR_MOT_INSERE) + " ";
+}
+
+std::optional<std::string> ParcourirDictionnaire(EtatGlobal& etat)
+{
+    return etat.Port.Fichier(DemandeAutreFichier(etat, Texte(etat, 155), 154, "txt", false));
+}
+
+void ValiderDictionnaire(EtatGlobal& etat, const std::string& chemin, bool sansDictionnaire)
+{
+    etat.CheminDictionnaire = CouperUtf8(chemin, decltype(etat.CheminDictionnaire)::Capacite);
+    if (sansDictionnaire) etat.EtatDictionnaire = -1;
+}
