@@ -70,6 +70,8 @@ std::vector<std::string> LireDictionnaire(std::string_view octets)
     return tries;
 }
 
+bool DictionnaireADemander(const EtatGlobal& etat) { return etat.EtatDictionnaire == 0; }
+
 void ChargerDictionnaire(EtatGlobal& etat)
 {
     if (etat.EtatDictionnaire == -1) return;

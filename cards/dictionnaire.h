@@ -20,6 +20,9 @@ constexpr int SUJET_AIDE_DICTIONNAIRE = 21;
 // dropped; UTF-8 (with or without its byte-order mark) or Windows-1252.
 std::vector<std::string> LireDictionnaire(std::string_view octets);
 
+// The card form asks DIALFICDICO first: no choice made yet, or the last load failed.
+bool DictionnaireADemander(const EtatGlobal& etat);
+
 // Loads CheminDictionnaire into MotsDictionnaire. EtatDictionnaire becomes 1, or
 // 0 when the file cannot be read now (asked again next time; the path is kept).
 // Nothing while the operator works without a dictionary.

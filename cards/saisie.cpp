@@ -60,8 +60,6 @@ Saisie::Saisie(EtatGlobal& etat) : etat_(etat)
     for (int32_t n : pris) vue_.NumerosPris.push_back(Numero3(n));
 }
 
-bool Saisie::DemanderDictionnaire() const { return etat_.EtatDictionnaire == 0; }
-
 bool Saisie::InsererOffert(bool modeleAFocus) const { return modeleAFocus && etat_.EtatDictionnaire == 1; }
 
 std::vector<int> Saisie::ChoisirFrequence(int controle, int ligne)

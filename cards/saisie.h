@@ -48,8 +48,6 @@ public:
     explicit Saisie(EtatGlobal& etat);
 
     const VueSaisie& Vue() const { return vue_; }
-    // DIALFICDICO is asked first (no choice made yet, or the last load failed).
-    bool DemanderDictionnaire() const;
     // "Insérer" is offered while the model field has the focus and words are loaded.
     bool InsererOffert(bool modeleAFocus) const;
 

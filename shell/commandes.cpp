@@ -125,6 +125,8 @@ void ChoisirLangue(EtatGlobal& etat, int item)
 
 void Sortir(EtatGlobal& etat, Fenetre& f)
 {
+    etat.ModeModification = 0;
+    etat.ModeDuplication = 0;
     static constexpr Dialogue PAR_MODE[] = {Dialogue::Sortir0, Dialogue::Sortir, Dialogue::SortirAttente,
                                              Dialogue::SortirPlan};
     f.OuvrirDialogue(PAR_MODE[std::clamp(etat.ModeSortie, 0, 3)]);
@@ -313,8 +315,9 @@ void Executer(EtatGlobal& etat, Fenetre& f, int commande, int notification)
 void ExecuterCommande(EtatGlobal& etat, Fenetre& fenetre, int commande, int notification)
 {
     Executer(etat, fenetre, commande, notification);
-    // A dialog asks for its follow-up command once it has closed.
-    if (const int suite = std::exchange(etat.CommandeDemandee, 0)) ExecuterCommande(etat, fenetre, suite);
+    // A dialog asks for its follow-up command once it has closed: a series of
+    // cards is a chain of them, run one after the other rather than nested.
+    while (const int suite = std::exchange(etat.CommandeDemandee, 0)) Executer(etat, fenetre, suite, 0);
 }
 
 void CliquerFrequence(EtatGlobal& etat, Fenetre& f, int index)

@@ -23,6 +23,14 @@ std::string DepuisQString(const QString& texte)
     return Utf8VersCp1252(texte.toStdString());
 }
 
+std::string DepuisQStringLignes(const QString& texte)
+{
+    QString lignes = texte;
+    lignes.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    lignes.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return DepuisQString(lignes);
+}
+
 QString EspacesInsecables(QString texte)
 {
     static const QRegularExpression avantPonctuation(QStringLiteral(" ([!?:;])"));

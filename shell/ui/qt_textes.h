@@ -12,6 +12,8 @@ struct EtatGlobal;
 QString VersQString(std::string_view cp1252);
 // What the operator typed, back to Windows-1252 ("?" for what it cannot hold).
 std::string DepuisQString(const QString& texte);
+// A multi-line text typed: its line breaks as CR LF, as the records keep them.
+std::string DepuisQStringLignes(const QString& texte);
 
 // French puts a space before "!", "?", ":" and ";": made unbreakable, so that a
 // wrapped text never leaves the mark alone at the start of a line.
