@@ -1,0 +1,45 @@
+// The card list of a full meeting in each order, and one card registered with
+// the rewrite of a meeting file of 998 cards.
+#include "bench/manifestation_maximale.h"
+#include "cards/liste_fiches.h"
+#include "cards/saisie.h"
+#include "storage/manifestation.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+namespace {
+
+void BM_ListePilotes(benchmark::State& state)
+{
+    PlateformeSilencieuse port;
+    auto etat = ManifestationMaximale(port);
+    etat->CleTri = static_cast<int32_t>(state.range(0));
+    for (auto _ : state) {
+        ListePilotes liste(*etat, [](int) {});
+        benchmark::DoNotOptimize(liste.Vue().Lignes.size());
+    }
+}
+
+void BM_InscrireFiche(benchmark::State& state)
+{
+    PlateformeSilencieuse port;
+    auto etat = ManifestationMaximale(port, 997);
+    DeriverChemins(*etat, (std::filesystem::temp_directory_path() / "koral-bench-fiches.mhz").string());
+    const ChampsSaisie champs{"998", "Nouveau pilote", "FR-998", "Extra 330", "Vole l'apr\xE8s-midi"};
+    for (auto _ : state) {
+        etat->ModeModification = etat->ModeDuplication = 0;
+        Saisie saisie(*etat);
+        saisie.ChoisirFrequence(409, 3);
+        if (saisie.Valider(champs) != 1) state.SkipWithError("the card was refused");
+        state.PauseTiming();
+        etat->Fiches.pop_back();
+        state.ResumeTiming();
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_ListePilotes)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InscrireFiche)->Unit(benchmark::kMillisecond);
