@@ -2,6 +2,8 @@
 
 #include "engine/etat.h"
 #include "stand/defilant.h"
+#include "stand/modes.h"
+#include "storage/manifestation.h"
 
 EntreePlan* AjouterEnFile(EtatGlobal& etat)
 {
@@ -21,4 +23,15 @@ void RetirerDeFile(EtatGlobal& etat, EntreePlan& noeud)
     if (noeud.Liste != FileAttente) return;
     RetirerNoeud(etat, noeud);
     MajTexteDefilant2(etat);
+}
+
+bool ProposerBascule(EtatGlobal& etat)
+{
+    if (etat.NePlusProposer) return false;
+    const ReponseBascule r = etat.Port.Bascule();
+    etat.NePlusProposer = r.NePlusProposer ? 1 : 0;
+    if (!r.Oui || !AjouterEnFile(etat)) return false;
+    SauverManifestation(etat);
+    etat.CommandeDemandee = COMMANDE_FILE_ATTENTE;
+    return true;
 }

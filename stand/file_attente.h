@@ -10,3 +10,8 @@ struct EntreePlan;
 EntreePlan* AjouterEnFile(EtatGlobal& etat);
 // Takes a queued node out; the nodes behind it move up by one rank.
 void RetirerDeFile(EtatGlobal& etat, EntreePlan& noeud);
+
+// After a refused exit by cards: BASCULE, while its proposals are wanted. On OUI
+// FicheCourante is queued, the file rewritten and the waiting-list mode asked
+// of the main window (222). True when it was queued.
+bool ProposerBascule(EtatGlobal& etat);

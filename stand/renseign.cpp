@@ -264,15 +264,8 @@ SuiteRenseign Renseign::DoubleClic(int ligne)
         return SortirLibre() ? SuiteRenseign::Fermer : SuiteRenseign::Rester;
     }
     if (SortirCarte(numero)) return SuiteRenseign::Fermer;
-    if (etat_.ModeSortie == ModeFiches && etat_.NePlusProposer == 0) {
-        const ReponseBascule r = etat_.Port.Bascule();
-        etat_.NePlusProposer = r.NePlusProposer ? 1 : 0;
-        // FicheCourante still names the refused card.
-        if (r.Oui && AjouterEnFile(etat_)) {
-            SauverManifestation(etat_);
-            etat_.CommandeDemandee = COMMANDE_FILE_ATTENTE;
-        }
-    }
+    // FicheCourante still names the refused card.
+    if (etat_.ModeSortie == ModeFiches) ProposerBascule(etat_);
     return SuiteRenseign::Fermer;
 }
 

@@ -69,6 +69,8 @@ void ProposerSortieFileAttente(EtatGlobal& etat)
         if (!e) return;
         // A card without a real frequency cannot leave; never test the plan in its place.
         if (e == &etat.EntreeSansFrequence) continue;
+        // Nor a 2.4 GHz card while every slot is out.
+        if (Est24GHz(e->Frequence) && CreneauLibre24(etat) == 0) continue;
         if (!FrequenceBloquee(etat, e->Index) && e->Etat == Libre &&
             (!c.LimiteEmissions || etat.NbSorties < c.NbMaxEmissions)) {
             etat.SortieDemandee = 1;
