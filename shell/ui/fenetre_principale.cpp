@@ -19,6 +19,7 @@
 #include "stand/modes.h"
 #include "stand/ui/dialogue_renseign.h"
 #include "stand/ui/dialogue_sortie0.h"
+#include "stand/ui/dialogue_sortie_fiches.h"
 #include "storage/ui/dialogue_fichier.h"
 
 #include <QApplication>
@@ -305,6 +306,8 @@ int FenetrePrincipale::OuvrirDialogueReel(Dialogue dialogue)
     case Dialogue::Fichier: return OuvrirDialogueFichier(etat_, this);
     case Dialogue::AlerteFichier: return OuvrirAlerteFic(etat_, this);
     case Dialogue::Sortir0: return OuvrirSortie0(etat_, this);
+    case Dialogue::Sortir: return OuvrirSortieFiches(etat_, this);
+    case Dialogue::SortirAttente: return OuvrirSortieAttente(etat_, this);
     case Dialogue::Renseign: return OuvrirRenseign(etat_, this);
     case Dialogue::PlanFrequences: return OuvrirPlanFrequences(etat_, this);
     case Dialogue::NouvelleFiche:

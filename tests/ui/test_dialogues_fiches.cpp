@@ -6,6 +6,9 @@
 #include "engine/cp1252.h"
 #include "engine/frequences.h"
 #include "engine/textes.h"
+#include "shell/ui/ligne_liste.h"
+#include "stand/file_attente.h"
+#include "stand/ui/dialogue_sortie_fiches.h"
 #include "tests/stand/stand_test.h"
 #include "tests/ui/support/captures.h"
 
@@ -202,5 +205,46 @@ TEST(DialoguesFiches, ScreenshotsInEachLanguage)
         }
         DialogueDictionnaire dico(r.etat);
         verifier(dico, "DIALFICDICO");
+    }
+}
+
+TEST(DialogueSortieAttente, AChoiceInOneListClearsTheOther)
+{
+    ReunionStand r;
+    Quarante(r);
+    for (int32_t n : {7, 3, 12}) {
+        r.etat.FicheCourante = n;
+        AjouterEnFile(r.etat);
+    }
+    DialogueSortieAttente d(r.etat);
+    d.show();
+    QListWidget* file = d.Liste(920);
+    QListWidget* autres = d.Liste(923);
+    EXPECT_EQ(file->currentRow(), 0);
+    EXPECT_EQ(file->count(), 3);
+    QTest::mouseClick(autres->viewport(), Qt::LeftButton, {}, autres->visualItemRect(autres->item(2)).center());
+    EXPECT_TRUE(file->selectedItems().isEmpty());
+    QTest::mouseClick(file->viewport(), Qt::LeftButton, {}, file->visualItemRect(file->item(1)).center());
+    EXPECT_TRUE(autres->selectedItems().isEmpty());
+}
+
+TEST(DialoguesSortie, ScreenshotsWithFortyCardsInEachLanguage)
+{
+    for (int langue : {0, 1000, 2000}) {
+        const std::string suffixe = langue == 0 ? "_fr" : langue == 1000 ? "_en" : "_pt";
+        ReunionStand r;
+        Quarante(r);
+        r.etat.DecalageLangue = langue;
+        DialogueSortieFiches cartes(r.etat);
+        EXPECT_EQ(cartes.findChild<QListWidget*>("920")->count(), 38);
+        Capturer(&cartes, "DIALSORTIR_40" + suffixe);
+        EXPECT_TRUE(TextesCoupes(&cartes).empty()) << suffixe;
+        for (int32_t n : {7, 3, 12, 21, 30}) {
+            r.etat.FicheCourante = n;
+            AjouterEnFile(r.etat);
+        }
+        DialogueSortieAttente file(r.etat);
+        Capturer(&file, "DIALSORTIR2_40" + suffixe);
+        EXPECT_EQ(TextesCoupes(&file), std::vector<std::string>{}) << suffixe;
     }
 }

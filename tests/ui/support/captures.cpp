@@ -29,7 +29,11 @@ std::vector<std::string> TextesCoupes(QWidget* widget)
     }
     for (QAbstractButton* b : widget->findChildren<QAbstractButton*>()) {
         if (!b->isVisible() || b->text().isEmpty()) continue;
-        if (b->fontMetrics().horizontalAdvance(b->text()) > b->width()) coupes.push_back(b->objectName().toStdString());
+        // A button's text may take several lines: its widest one must fit.
+        int largeur = 0;
+        for (const QString& ligne : b->text().split(QLatin1Char('\n')))
+            largeur = std::max(largeur, b->fontMetrics().horizontalAdvance(ligne));
+        if (largeur > b->width()) coupes.push_back(b->objectName().toStdString());
         if (!widget->rect().contains(b->geometry())) coupes.push_back(b->objectName().toStdString());
     }
     return coupes;

@@ -1,0 +1,45 @@
+#pragma once
+// DIALSORTIR and the waiting-list DIALSORTIR2, the views: lists of cards with
+// their lights, SORTIR, Abandon, and for the queue "Annuler sélection".
+
+#include "stand/sortie_fiches.h"
+
+#include <QDialog>
+
+class QListWidget;
+struct EtatGlobal;
+
+class DialogueSortieFiches : public QDialog {
+public:
+    explicit DialogueSortieFiches(EtatGlobal& etat, QWidget* parent = nullptr);
+    // Nothing to list: the message has been shown and the dialog must not open.
+    bool Vide() const { return presentateur_.Vide(); }
+
+private:
+    void Fin(std::optional<int> resultat);
+
+    SortieFiches presentateur_;
+    QListWidget* liste_ = nullptr;
+};
+
+class DialogueSortieAttente : public QDialog {
+public:
+    explicit DialogueSortieAttente(EtatGlobal& etat, QWidget* parent = nullptr);
+    bool Vide() const { return presentateur_.Vide(); }
+    QListWidget* Liste(int controle) const;
+
+private:
+    void Choisie(QListWidget* liste);
+    // The list holding a selection, the queue first; -1 for none.
+    std::pair<int, int> Selection() const;
+    void Fin(std::optional<int> resultat);
+
+    SortieAttente presentateur_;
+    QListWidget* file_ = nullptr;
+    QListWidget* autres_ = nullptr;
+    bool vidage_ = false;
+};
+
+// The exit dialogs of modes 1 and 2, opened modally; 0 without opening when there is nothing to list.
+int OuvrirSortieFiches(EtatGlobal& etat, QWidget* parent);
+int OuvrirSortieAttente(EtatGlobal& etat, QWidget* parent);
