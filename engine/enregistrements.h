@@ -39,6 +39,10 @@ enum EtatVol : int32_t {
     VolTermine = 2,
 };
 
+// Problemes of a passed plan flight: skipped at the stand, never flown (the
+// waiting flights' problem bits are those of the flight plan's check).
+constexpr int32_t VOL_SAUTE = 1;
+
 // Liste of a node.
 enum TypeListe : int32_t {
     PlanVols = 0,

@@ -146,7 +146,7 @@ int NumeroRemarqueLibre(const EtatGlobal& etat)
             pris.set(static_cast<std::size_t>(f.Numero - PREMIERE_REMARQUE));
     for (int n = DERNIERE_REMARQUE; n >= PREMIERE_REMARQUE; --n)
         if (!pris.test(static_cast<std::size_t>(n - PREMIERE_REMARQUE))) return n;
-    return PREMIERE_REMARQUE;
+    return 0;
 }
 
 int FicheExiste(EtatGlobal& etat, int32_t numero)

@@ -152,6 +152,7 @@ EntreePlan* NouvelleEntreePlan(EtatGlobal& etat);
 // Takes a node out of its list; the nodes of higher rank in that list move up one.
 void RetirerNoeud(EtatGlobal& etat, const EntreePlan& noeud);
 int NumeroFicheLibre(const EtatGlobal& etat);
+// The highest free remark number, 0 when all thousand are taken.
 int NumeroRemarqueLibre(const EtatGlobal& etat);
 int FicheExiste(EtatGlobal& etat, int32_t numero);
 void ViderManifestation(EtatGlobal& etat);

@@ -3,6 +3,7 @@
 // the operator in the middle of an operation, the beep and the fatal report.
 // The ui answers with real dialogs; tests answer from a script.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -59,6 +60,12 @@ public:
     virtual std::string NouveauMotDePasse() = 0;
     // BASCULE: queue the refused flight and switch to the waiting list?
     virtual ReponseBascule Bascule() = 0;
+    // DLGREM (a remark, one line) or DLGCOM (a flight's comment, several lines),
+    // opened on `texte` (Windows-1252, CR LF breaks): the text accepted, or
+    // nothing for Abandon. `longueur`: the most bytes the record keeps.
+    virtual std::optional<std::string> TexteLibre(bool commentaire, const std::string& texte, std::size_t longueur) = 0;
+    // DIALREPRISE: how many flights to plan again; nothing for Cancel.
+    virtual std::optional<int> NombreDeVols() = 0;
 
     virtual void Bip() = 0;
     // System-modal error box, then the program ends. Returns only under test.

@@ -13,6 +13,8 @@ public:
     std::optional<std::string> MotDePasse() override { return std::nullopt; }
     std::string NouveauMotDePasse() override { return {}; }
     ReponseBascule Bascule() override { return {}; }
+    std::optional<std::string> TexteLibre(bool, const std::string&, std::size_t) override { return std::nullopt; }
+    std::optional<int> NombreDeVols() override { return std::nullopt; }
     void Bip() override {}
     void RapportFatal(const std::string&, const std::string&) override {}
     bool Aide(int, bool) override { return false; }

@@ -1,5 +1,6 @@
 #include "shell/commandes.h"
 
+#include "cards/plan_vols.h"
 #include "engine/compatibilite.h"
 #include "engine/emissions.h"
 #include "engine/etat.h"
@@ -131,6 +132,7 @@ void Sortir(EtatGlobal& etat, Fenetre& f)
                                              Dialogue::SortirPlan};
     f.OuvrirDialogue(PAR_MODE[std::clamp(etat.ModeSortie, 0, 3)]);
     SauverManifestation(etat);
+    MajTexteDefilant2(etat);
     RafraichirTableau(etat, f);
 }
 
@@ -190,6 +192,17 @@ void PlanDeVols(EtatGlobal& etat, Fenetre& f)
     f.OuvrirDialogue(Dialogue::PlanVols);
     SauverManifestation(etat);
     RecompteSorties(etat);
+    MajTexteDefilant2(etat);
+}
+
+void EffacerPlanDeVols(EtatGlobal& etat)
+{
+    if (etat.ModeSortie == ModeLibreService) {
+        etat.Port.Bip();
+        return;
+    }
+    EffacerPlan(etat);
+    SauverManifestation(etat);
     MajTexteDefilant2(etat);
 }
 
@@ -284,9 +297,7 @@ void Executer(EtatGlobal& etat, Fenetre& f, int commande, int notification)
     case 242: return BasculerDefilant(f, DEFILANT_SUIVANTS);
     case 212:
     case 214: return PlanDeVols(etat, f);
-    case 213:
-        if (etat.ModeSortie == ModeLibreService) etat.Port.Bip();
-        return;
+    case 213: return EffacerPlanDeVols(etat);
     case 217: CommandeEnregistrerHistorique(etat); return f.ActualiserMenus();
     case 218: CommandeArreterHistorique(etat); return f.ActualiserMenus();
     case 219: return CommandeVoirHistorique(etat);

@@ -69,18 +69,30 @@ EntreeFrequence* EntreeDeSortie(EtatGlobal& etat, int32_t frequence)
     return ChercheFrequence(etat, creneau);
 }
 
-bool SortirFiche(EtatGlobal& etat, int32_t numero)
+EntreeFrequence* ExaminerSortie(EtatGlobal& etat, int32_t numero)
 {
     etat.FicheCourante = numero;
     const FicheVol* fiche = ChercheFiche(etat, numero, 1);
-    if (!fiche) return false;
+    if (!fiche) return nullptr;
     EntreeFrequence* entree = EntreeDeSortie(etat, fiche->Frequence);
-    if (!entree || RapportConflit(etat, entree->Index, true, true) != 0) return false;
-    if (!SortieFrequence(etat, *entree, numero)) return false;
+    if (!entree || RapportConflit(etat, entree->Index, true, true) != 0) return nullptr;
+    return entree;
+}
+
+bool ValiderSortie(EtatGlobal& etat, EntreeFrequence& entree, int32_t numero)
+{
+    const FicheVol* fiche = ChercheFiche(etat, numero, 1);
+    if (!fiche || !SortieFrequence(etat, entree, numero)) return false;
     RecompteSorties(etat);
-    etat.TexteEvenement = TexteVolHistorique(entree->Frequence, numero, VueChamp(fiche->Nom));
+    etat.TexteEvenement = TexteVolHistorique(entree.Frequence, numero, VueChamp(fiche->Nom));
     EcrireHistorique(etat, EVT_SORTIE);
     return true;
+}
+
+bool SortirFiche(EtatGlobal& etat, int32_t numero)
+{
+    EntreeFrequence* entree = ExaminerSortie(etat, numero);
+    return entree && ValiderSortie(etat, *entree, numero);
 }
 
 bool SortirSansFiche(EtatGlobal& etat, int32_t frequence, int32_t ficheCourante, DetailSortieLibre detail)

@@ -24,6 +24,11 @@ EntreeFrequence* EntreeDeSortie(EtatGlobal& etat, int32_t frequence);
 // A card's whole exit: FicheCourante, its entry, the conflict report, and when
 // allowed the commit, the recount and event 11. False when nothing went out.
 bool SortirFiche(EtatGlobal& etat, int32_t numero);
+// The same in two steps, for an exit that asks something between them: the
+// entry the card may leave on (the refusal has been shown when nothing), then
+// the commit with its recount and event 11.
+EntreeFrequence* ExaminerSortie(EtatGlobal& etat, int32_t numero);
+bool ValiderSortie(EtatGlobal& etat, EntreeFrequence& entree, int32_t numero);
 
 // The exit of a transmitter without card on `frequence` (the 2.4 GHz band takes
 // a slot); `detail` writes event 11's text from the frequency and string 50.

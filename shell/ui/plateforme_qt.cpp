@@ -1,5 +1,6 @@
 #include "shell/ui/plateforme_qt.h"
 
+#include "cards/ui/dialogues_saisie_texte.h"
 #include "engine/messages.h"
 #include "shell/ui/dialogue_message.h"
 #include "shell/ui/fenetre_aide.h"
@@ -71,6 +72,19 @@ std::optional<std::string> PlateformeQt::Fichier(const DemandeFichier& demande)
 std::optional<std::string> PlateformeQt::MotDePasse() { return OuvrirPassword(*etat_, proprietaire_); }
 std::string PlateformeQt::NouveauMotDePasse() { return OuvrirCreePass(*etat_, proprietaire_); }
 ReponseBascule PlateformeQt::Bascule() { return OuvrirBascule(*etat_, proprietaire_); }
+
+std::optional<std::string> PlateformeQt::TexteLibre(bool commentaire, const std::string& texte, std::size_t longueur)
+{
+    // Over the dialog that asks: the flight plan editor.
+    QWidget* dessus = QApplication::activeModalWidget();
+    return OuvrirTexteLibre(*etat_, commentaire, texte, longueur, dessus ? dessus : proprietaire_);
+}
+
+std::optional<int> PlateformeQt::NombreDeVols()
+{
+    QWidget* dessus = QApplication::activeModalWidget();
+    return OuvrirReprise(*etat_, dessus ? dessus : proprietaire_);
+}
 
 void PlateformeQt::Bip() { QApplication::beep(); }
 

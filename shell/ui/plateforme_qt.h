@@ -35,6 +35,8 @@ public:
     std::optional<std::string> MotDePasse() override;
     std::string NouveauMotDePasse() override;
     ReponseBascule Bascule() override;
+    std::optional<std::string> TexteLibre(bool commentaire, const std::string& texte, std::size_t longueur) override;
+    std::optional<int> NombreDeVols() override;
     void Bip() override;
     void RapportFatal(const std::string& legende, const std::string& texte) override;
     bool Aide(int sujet, bool popup) override;

@@ -172,8 +172,11 @@ TEST(NumeroRemarqueLibre, TheHighestFreeRemarkNumber)
     EXPECT_EQ(NumeroRemarqueLibre(r.etat), 2999);
     r.Fiche(2999, "", FREQUENCE_AUCUNE);
     EXPECT_EQ(NumeroRemarqueLibre(r.etat), 2998);
-    for (int n = 2000; n < 2999; ++n) r.Fiche(n, "", FREQUENCE_AUCUNE);
+    for (int n = 2001; n < 2999; ++n) r.Fiche(n, "", FREQUENCE_AUCUNE);
     EXPECT_EQ(NumeroRemarqueLibre(r.etat), 2000);
+    // None left: no number is given twice.
+    r.Fiche(2000, "", FREQUENCE_AUCUNE);
+    EXPECT_EQ(NumeroRemarqueLibre(r.etat), 0);
 }
 
 TEST(ViderManifestation, EmptiesBothListsAndLeavesTheFrequencies)

@@ -75,3 +75,16 @@ bool PlateformeTest::OuvrirDocument(const std::string& chemin)
     DocumentsOuverts.push_back(chemin);
     return DocumentOuvrable;
 }
+
+std::optional<std::string> PlateformeTest::TexteLibre(bool commentaire, const std::string& texte, std::size_t longueur)
+{
+    TextesDemandes.push_back({commentaire, texte, longueur});
+    auto r = Prendre<ReponseTexte>(commentaire ? "for a comment" : "for a remark");
+    return r ? r->Texte : std::nullopt;
+}
+
+std::optional<int> PlateformeTest::NombreDeVols()
+{
+    auto r = Prendre<ReponseNombre>("how many flights");
+    return r ? r->Nombre : std::nullopt;
+}

@@ -43,6 +43,8 @@ public:
     void RepondreMotDePasse(std::optional<std::string> mot) { reponses_.push_back(ReponseMotDePasse{std::move(mot)}); }
     void RepondreNouveauMotDePasse(std::string mot) { reponses_.push_back(ReponseNouveauMotDePasse{std::move(mot)}); }
     void RepondreBascule(bool oui, bool nePlusProposer) { reponses_.push_back(ReponseBascule{oui, nePlusProposer}); }
+    void RepondreTexte(std::optional<std::string> texte) { reponses_.push_back(ReponseTexte{std::move(texte)}); }
+    void RepondreNombre(std::optional<int> nombre) { reponses_.push_back(ReponseNombre{nombre}); }
     std::size_t ReponsesRestantes() const { return reponses_.size(); }
     // Messages no script asked for are answered OK instead of failing the test.
     bool MessagesLibres = false;
@@ -53,6 +55,12 @@ public:
     int Bips = 0;
     int MotsDePasseDemandes = 0;
     int BasculesDemandees = 0;
+    struct TexteDemande {
+        bool Commentaire;
+        std::string Texte;
+        std::size_t Longueur;
+    };
+    std::vector<TexteDemande> TextesDemandes;
     std::vector<std::string> Fatals;
     std::vector<AideVue> Aides;
     std::vector<std::string> DocumentsOuverts;
@@ -69,6 +77,8 @@ public:
     std::optional<std::string> MotDePasse() override;
     std::string NouveauMotDePasse() override;
     ReponseBascule Bascule() override;
+    std::optional<std::string> TexteLibre(bool commentaire, const std::string& texte, std::size_t longueur) override;
+    std::optional<int> NombreDeVols() override;
     void Bip() override { ++Bips; }
     void RapportFatal(const std::string& legende, const std::string& texte) override;
     bool Aide(int sujet, bool popup) override;
@@ -80,8 +90,10 @@ private:
     struct ReponseFichier { std::optional<std::string> Chemin; };
     struct ReponseMotDePasse { std::optional<std::string> Mot; };
     struct ReponseNouveauMotDePasse { std::string Mot; };
+    struct ReponseTexte { std::optional<std::string> Texte; };
+    struct ReponseNombre { std::optional<int> Nombre; };
     using Reponse = std::variant<BoutonMessage, ReponseFichier, ReponseMotDePasse,
-                                 ReponseNouveauMotDePasse, ReponseBascule>;
+                                 ReponseNouveauMotDePasse, ReponseBascule, ReponseTexte, ReponseNombre>;
     template <class T> std::optional<T> Prendre(const char* question);
 
     std::deque<Reponse> reponses_;
