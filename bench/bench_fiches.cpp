@@ -2,6 +2,7 @@
 // the rewrite of a meeting file of 998 cards.
 #include "bench/manifestation_maximale.h"
 #include "cards/liste_fiches.h"
+#include "cards/plan_vols.h"
 #include "cards/saisie.h"
 #include "storage/manifestation.h"
 
@@ -39,7 +40,23 @@ void BM_InscrireFiche(benchmark::State& state)
     }
 }
 
+// The flight plan's check over 2000 planned flights with a window of 99.
+void BM_VerifierPlan(benchmark::State& state)
+{
+    PlateformeSilencieuse port;
+    auto etat = ManifestationMaximale(port);
+    for (EntreePlan& e : etat->ListePlan) e.Liste = PlanVols;
+    int32_t rang = 0;
+    for (EntreePlan& e : etat->ListePlan) e.Rang = ++rang;
+    for (auto _ : state) {
+        VerifierPlan(*etat, TAILLE_FENETRE_MAX);
+        benchmark::DoNotOptimize(etat->ListePlan.front().Problemes);
+    }
+    state.counters["noeuds"] = static_cast<double>(rang);
+}
+
 } // namespace
 
+BENCHMARK(BM_VerifierPlan)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ListePilotes)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_InscrireFiche)->Unit(benchmark::kMillisecond);

@@ -40,19 +40,37 @@ private:
     std::vector<LigneCarte> lignes_;
 };
 
+// What DIALSORTIR2 shows and does, in waiting-list or in planned mode: a
+// heading, the main list (920), the other cards (923), SORTIR and 924.
+class SortieDeuxListes {
+public:
+    virtual ~SortieDeuxListes() = default;
+    // Nothing to list has been said: the dialog closes with 0 at once.
+    virtual bool Vide() const = 0;
+    virtual std::string Entete() const = 0;
+    virtual const std::vector<LigneCarte>& Principale() const = 0;
+    virtual const std::vector<LigneCarte>& Autres() const = 0;
+    // SORTIR or a double click on line `ligne` of list `liste` (920 or 923):
+    // the dialog's result, nothing when it stays open.
+    virtual std::optional<int> Sortir(int liste, int ligne) = 0;
+    // 924, "Annuler sélection": only a line of the main list; a beep otherwise.
+    virtual std::optional<int> Annuler(int liste, int ligne) = 0;
+};
+
 // DIALSORTIR2 in waiting-list mode
-class SortieAttente {
+class SortieAttente : public SortieDeuxListes {
 public:
     explicit SortieAttente(EtatGlobal& etat);
-    bool Vide() const { return file_.empty() && autres_.empty(); }
+    bool Vide() const override { return file_.empty() && autres_.empty(); }
     const std::vector<LigneCarte>& File() const { return file_; }
-    const std::vector<LigneCarte>& Autres() const { return autres_; }
+    const std::vector<LigneCarte>& Principale() const override { return file_; }
+    const std::vector<LigneCarte>& Autres() const override { return autres_; }
     // Caption 922: string 53 with the number of queue lines.
-    std::string Entete() const;
-    // SORTIR or a double click on line `ligne` of list `liste` (920 or 923).
-    std::optional<int> Sortir(int liste, int ligne);
-    // 924, "Annuler sélection": only a line of the queue; a beep otherwise.
+    std::string Entete() const override;
+    std::optional<int> Sortir(int liste, int ligne) override;
+    // The queue line leaves the queue.
     std::optional<int> Retirer(int liste, int ligne);
+    std::optional<int> Annuler(int liste, int ligne) override { return Retirer(liste, ligne); }
 
 private:
     EntreePlan* NoeudDeLigne(int ligne) const;

@@ -13,20 +13,21 @@
 struct EtatGlobal;
 struct EntreePlan;
 
-class SortiePlan {
+class SortiePlan : public SortieDeuxListes {
 public:
     // A pause at the head holds the plan while a transmitter is out (string 52);
     // nothing to list says so. Then Vide(): the dialog closes with 0 at once.
     explicit SortiePlan(EtatGlobal& etat);
-    bool Vide() const { return ferme_ || (plan_.empty() && autres_.empty()); }
+    bool Vide() const override { return ferme_ || (plan_.empty() && autres_.empty()); }
     const std::vector<LigneCarte>& Plan() const { return plan_; }
-    const std::vector<LigneCarte>& Autres() const { return autres_; }
+    const std::vector<LigneCarte>& Principale() const override { return plan_; }
+    const std::vector<LigneCarte>& Autres() const override { return autres_; }
     // Caption 922: string 54 with the number of plan lines.
-    std::string Entete() const;
-    // SORTIR or a double click on line `ligne` of list `liste` (920 or 923).
-    std::optional<int> Sortir(int liste, int ligne);
-    // 924: the line of the plan passes without flying.
+    std::string Entete() const override;
+    std::optional<int> Sortir(int liste, int ligne) override;
+    // The line of the plan passes without flying.
     std::optional<int> Sauter(int liste, int ligne);
+    std::optional<int> Annuler(int liste, int ligne) override { return Sauter(liste, ligne); }
 
 private:
     EntreePlan* NoeudDeLigne(int ligne) const;

@@ -2,6 +2,7 @@
 
 #include "cards/ui/dialogue_lecture.h"
 #include "cards/ui/dialogue_liste_fiches.h"
+#include "cards/ui/dialogue_plan_vols.h"
 #include "cards/ui/dialogue_saisie.h"
 #include "engine/etat.h"
 #include "freqplan/ui/dialogue_plan_frequences.h"
@@ -307,13 +308,15 @@ int FenetrePrincipale::OuvrirDialogueReel(Dialogue dialogue)
     case Dialogue::AlerteFichier: return OuvrirAlerteFic(etat_, this);
     case Dialogue::Sortir0: return OuvrirSortie0(etat_, this);
     case Dialogue::Sortir: return OuvrirSortieFiches(etat_, this);
-    case Dialogue::SortirAttente: return OuvrirSortieAttente(etat_, this);
+    case Dialogue::SortirAttente:
+    case Dialogue::SortirPlan: return OuvrirSortie2(etat_, this);
     case Dialogue::Renseign: return OuvrirRenseign(etat_, this);
     case Dialogue::PlanFrequences: return OuvrirPlanFrequences(etat_, this);
     case Dialogue::NouvelleFiche:
     case Dialogue::ModifierFiche: return OuvrirSaisie(etat_, this);
     case Dialogue::VoirFiche: return OuvrirLecture(etat_, this);
     case Dialogue::ListeFiches: return OuvrirListeFiches(etat_, [this](int c) { Commande(c); }, this);
+    case Dialogue::PlanVols: return OuvrirPlanVols(etat_, [this](int c) { Commande(c); }, this);
     case Dialogue::APropos: return OuvrirAPropos(etat_, this);
     case Dialogue::Avertissement: return OuvrirAvertissement(etat_, this);
     default: return 0;   // the dialogs of the card and planning subsystems are not built yet

@@ -5,6 +5,7 @@
 #include "shell/ui/ligne_liste.h"
 #include "shell/ui/qt_textes.h"
 #include "shell/ui/ressources_qt.h"
+#include "stand/sortie_plan.h"
 
 #include <QBoxLayout>
 #include <QListWidget>
@@ -75,17 +76,19 @@ void DialogueSortieFiches::Fin(std::optional<int> resultat)
     if (resultat) done(*resultat);
 }
 
-DialogueSortieAttente::DialogueSortieAttente(EtatGlobal& etat, QWidget* parent) : QDialog(parent), presentateur_(etat)
+DialogueSortie2::DialogueSortie2(EtatGlobal& etat, QWidget* parent)
+    : QDialog(parent), presentateur_(etat.ModeSortie == ModePlanifie ? std::unique_ptr<SortieDeuxListes>(new SortiePlan(etat))
+                                                                     : std::unique_ptr<SortieDeuxListes>(new SortieAttente(etat)))
 {
     setObjectName(QStringLiteral("DIALSORTIR2"));
     setModal(true);
-    TexteTitre(etat, this, 13);
+    TexteTitre(etat, this, etat.ModeSortie == ModePlanifie ? 14 : 13);
     QLabel* entete = CreerEtiquette(this, 922, false);
-    entete->setText(VersQString(presentateur_.Entete()));
-    file_ = ListeCartes(etat, this, LISTE_PRINCIPALE, presentateur_.File(), 8);
+    entete->setText(VersQString(presentateur_->Entete()));
+    file_ = ListeCartes(etat, this, LISTE_PRINCIPALE, presentateur_->Principale(), 8);
     QLabel* autres = CreerEtiquette(this, 582, false);
     TexteControle(etat, this, 582, 582);
-    autres_ = ListeCartes(etat, this, LISTE_AUTRES, presentateur_.Autres(), 8);
+    autres_ = ListeCartes(etat, this, LISTE_AUTRES, presentateur_->Autres(), 8);
     auto* retirer = CreerBouton(this, 924);
     TexteControle(etat, this, 924, 581);
     retirer->setMinimumHeight(44);
@@ -103,28 +106,28 @@ DialogueSortieAttente::DialogueSortieAttente(EtatGlobal& etat, QWidget* parent) 
     for (QListWidget* l : {file_, autres_}) {
         connect(l, &QListWidget::itemSelectionChanged, this, [this, l] { Choisie(l); });
         connect(l, &QListWidget::itemDoubleClicked, this, [this, l](QListWidgetItem* item) {
-            Fin(presentateur_.Sortir(l == file_ ? LISTE_PRINCIPALE : LISTE_AUTRES, l->row(item)));
+            Fin(presentateur_->Sortir(l == file_ ? LISTE_PRINCIPALE : LISTE_AUTRES, l->row(item)));
         });
     }
     connect(findChild<QPushButton*>("1"), &QPushButton::clicked, this, [this] {
         const auto [liste, ligne] = Selection();
-        if (liste) Fin(presentateur_.Sortir(liste, ligne));
+        if (liste) Fin(presentateur_->Sortir(liste, ligne));
     });
     connect(retirer, &QPushButton::clicked, this, [this] {
         const auto [liste, ligne] = Selection();
-        Fin(presentateur_.Retirer(liste, ligne));
+        Fin(presentateur_->Annuler(liste, ligne));
     });
     if (file_->count() > 0) file_->setCurrentRow(0);
     (file_->count() > 0 ? file_ : autres_)->setFocus();
     setFixedSize(sizeHint());
 }
 
-QListWidget* DialogueSortieAttente::Liste(int controle) const
+QListWidget* DialogueSortie2::Liste(int controle) const
 {
     return controle == LISTE_PRINCIPALE ? file_ : controle == LISTE_AUTRES ? autres_ : nullptr;
 }
 
-void DialogueSortieAttente::Choisie(QListWidget* liste)
+void DialogueSortie2::Choisie(QListWidget* liste)
 {
     // Clearing the other list notifies too; only a line actually chosen counts.
     if (vidage_ || liste->selectedItems().isEmpty()) return;
@@ -133,14 +136,14 @@ void DialogueSortieAttente::Choisie(QListWidget* liste)
     vidage_ = false;
 }
 
-std::pair<int, int> DialogueSortieAttente::Selection() const
+std::pair<int, int> DialogueSortie2::Selection() const
 {
     if (const int ligne = LigneChoisie(file_); ligne >= 0) return {LISTE_PRINCIPALE, ligne};
     if (const int ligne = LigneChoisie(autres_); ligne >= 0) return {LISTE_AUTRES, ligne};
     return {0, -1};
 }
 
-void DialogueSortieAttente::Fin(std::optional<int> resultat)
+void DialogueSortie2::Fin(std::optional<int> resultat)
 {
     if (resultat) done(*resultat);
 }
@@ -151,8 +154,8 @@ int OuvrirSortieFiches(EtatGlobal& etat, QWidget* parent)
     return d.Vide() ? 0 : d.exec();
 }
 
-int OuvrirSortieAttente(EtatGlobal& etat, QWidget* parent)
+int OuvrirSortie2(EtatGlobal& etat, QWidget* parent)
 {
-    DialogueSortieAttente d(etat, parent);
+    DialogueSortie2 d(etat, parent);
     return d.Vide() ? 0 : d.exec();
 }

@@ -1,10 +1,12 @@
 #pragma once
-// DIALSORTIR and the waiting-list DIALSORTIR2, the views: lists of cards with
-// their lights, SORTIR, Abandon, and for the queue "Annuler sélection".
+// DIALSORTIR and DIALSORTIR2, the views: lists of cards with their lights,
+// SORTIR, Abandon, and for the queue or the plan "Annuler sélection".
 
 #include "stand/sortie_fiches.h"
 
 #include <QDialog>
+
+#include <memory>
 
 class QListWidget;
 struct EtatGlobal;
@@ -22,10 +24,11 @@ private:
     QListWidget* liste_ = nullptr;
 };
 
-class DialogueSortieAttente : public QDialog {
+// DIALSORTIR2, in waiting-list mode or in planned mode by the meeting's mode.
+class DialogueSortie2 : public QDialog {
 public:
-    explicit DialogueSortieAttente(EtatGlobal& etat, QWidget* parent = nullptr);
-    bool Vide() const { return presentateur_.Vide(); }
+    explicit DialogueSortie2(EtatGlobal& etat, QWidget* parent = nullptr);
+    bool Vide() const { return presentateur_->Vide(); }
     QListWidget* Liste(int controle) const;
 
 private:
@@ -34,12 +37,12 @@ private:
     std::pair<int, int> Selection() const;
     void Fin(std::optional<int> resultat);
 
-    SortieAttente presentateur_;
+    std::unique_ptr<SortieDeuxListes> presentateur_;
     QListWidget* file_ = nullptr;
     QListWidget* autres_ = nullptr;
     bool vidage_ = false;
 };
 
-// The exit dialogs of modes 1 and 2, opened modally; 0 without opening when there is nothing to list.
+// The exit dialogs of modes 1, 2 and 3, opened modally; 0 without opening when there is nothing to list.
 int OuvrirSortieFiches(EtatGlobal& etat, QWidget* parent);
-int OuvrirSortieAttente(EtatGlobal& etat, QWidget* parent);
+int OuvrirSortie2(EtatGlobal& etat, QWidget* parent);

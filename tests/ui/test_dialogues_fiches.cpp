@@ -208,7 +208,7 @@ TEST(DialoguesFiches, ScreenshotsInEachLanguage)
     }
 }
 
-TEST(DialogueSortieAttente, AChoiceInOneListClearsTheOther)
+TEST(DialogueSortie2, AChoiceInOneListClearsTheOther)
 {
     ReunionStand r;
     Quarante(r);
@@ -216,7 +216,7 @@ TEST(DialogueSortieAttente, AChoiceInOneListClearsTheOther)
         r.etat.FicheCourante = n;
         AjouterEnFile(r.etat);
     }
-    DialogueSortieAttente d(r.etat);
+    DialogueSortie2 d(r.etat);
     d.show();
     QListWidget* file = d.Liste(920);
     QListWidget* autres = d.Liste(923);
@@ -243,7 +243,7 @@ TEST(DialoguesSortie, ScreenshotsWithFortyCardsInEachLanguage)
             r.etat.FicheCourante = n;
             AjouterEnFile(r.etat);
         }
-        DialogueSortieAttente file(r.etat);
+        DialogueSortie2 file(r.etat);
         Capturer(&file, "DIALSORTIR2_40" + suffixe);
         EXPECT_EQ(TextesCoupes(&file), std::vector<std::string>{}) << suffixe;
     }

@@ -65,7 +65,7 @@ struct Matinee : ::testing::Test {
             if (s->Vide()) return 0;
             dialogue = std::move(s);
         } else if (d == Dialogue::SortirAttente) {
-            auto s = std::make_unique<DialogueSortieAttente>(r.etat, fenetre.get());
+            auto s = std::make_unique<DialogueSortie2>(r.etat, fenetre.get());
             if (s->Vide()) return 0;
             dialogue = std::move(s);
         } else if (d == Dialogue::Renseign) {
