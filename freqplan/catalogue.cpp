@@ -7,7 +7,6 @@
 #include "freqplan/table_nationale.h"
 #include "engine/messages.h"
 #include "engine/textes.h"
-#include "stand/sortie.h"
 
 #include <algorithm>
 

@@ -1,5 +1,6 @@
 #include "shell/commandes.h"
 
+#include "cards/echange.h"
 #include "cards/plan_vols.h"
 #include "engine/compatibilite.h"
 #include "engine/emissions.h"
@@ -181,6 +182,10 @@ void Importer(EtatGlobal& etat, Fenetre& f)
         return;
     }
     f.OuvrirDialogue(Dialogue::Importer);
+    // The plan may have gained frequencies: the board is laid out again.
+    f.DisposerTableau();
+    f.RedessinerTout();
+    RafraichirTableau(etat, f);
 }
 
 void PlanDeVols(EtatGlobal& etat, Fenetre& f)
@@ -258,7 +263,6 @@ Dialogue DialogueSimple(int commande, bool& trouve)
     case 203: return Dialogue::Occupation;
     case 210: return Dialogue::ImprimerFiches;
     case 302: return Dialogue::ListeFiches;
-    case 435: return Dialogue::Exporter;
     case 901: return Dialogue::APropos;
     case 902: return Dialogue::Avertissement;
     case 1005: return Dialogue::ImprimerPlan;
@@ -303,6 +307,7 @@ void Executer(EtatGlobal& etat, Fenetre& f, int commande, int notification)
     case 219: return CommandeVoirHistorique(etat);
     case 224: return PlanFrequences(etat, f);
     case 234: return Importer(etat, f);
+    case 435: return ExporterFiches(etat);
     case 400: return BasculerControle(etat, f, ECART_20KHZ);
     case 401: return BasculerControle(etat, f, INTERMODULATION);
     case 402: return TempsLimite(etat, f);

@@ -20,7 +20,6 @@ enum class Dialogue {
     ListeFiches,        // DIALPILOTES
     PlanVols,           // DIALPLAN
     Importer,           // IMPORTDLG
-    Exporter,
     ImprimerFiches,
     ImprimerPlan,
     APropos,            // ABOUT

@@ -1,10 +1,12 @@
 #include "shell/ui/fenetre_principale.h"
 
+#include "cards/ui/dialogue_import.h"
 #include "cards/ui/dialogue_lecture.h"
 #include "cards/ui/dialogue_liste_fiches.h"
 #include "cards/ui/dialogue_plan_vols.h"
 #include "cards/ui/dialogue_saisie.h"
 #include "engine/etat.h"
+#include "freqplan/ui/dialogue_occupation.h"
 #include "freqplan/ui/dialogue_plan_frequences.h"
 #include "shell/commandes.h"
 #include "shell/echelle.h"
@@ -317,6 +319,8 @@ int FenetrePrincipale::OuvrirDialogueReel(Dialogue dialogue)
     case Dialogue::VoirFiche: return OuvrirLecture(etat_, this);
     case Dialogue::ListeFiches: return OuvrirListeFiches(etat_, [this](int c) { Commande(c); }, this);
     case Dialogue::PlanVols: return OuvrirPlanVols(etat_, [this](int c) { Commande(c); }, this);
+    case Dialogue::Importer: return OuvrirImport(etat_, this);
+    case Dialogue::Occupation: return OuvrirOccupation(etat_, [this](int c) { Commande(c); }, this);
     case Dialogue::APropos: return OuvrirAPropos(etat_, this);
     case Dialogue::Avertissement: return OuvrirAvertissement(etat_, this);
     default: return 0;   // the dialogs of the card and planning subsystems are not built yet
