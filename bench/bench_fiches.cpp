@@ -1,6 +1,7 @@
 // The card list of a full meeting in each order, and one card registered with
 // the rewrite of a meeting file of 998 cards.
 #include "bench/manifestation_maximale.h"
+#include "cards/echange.h"
 #include "cards/liste_fiches.h"
 #include "cards/plan_vols.h"
 #include "cards/saisie.h"
@@ -55,8 +56,33 @@ void BM_VerifierPlan(benchmark::State& state)
     state.counters["noeuds"] = static_cast<double>(rang);
 }
 
+// 998 cards imported into an empty meeting: both passes, the plan rebuilt, the file rewritten.
+void BM_ImporterFiches(benchmark::State& state)
+{
+    PlateformeSilencieuse port;
+    const std::string fichier = TexteExport(*ManifestationMaximale(port));
+    const std::string chemin = (std::filesystem::temp_directory_path() / "koral-bench-import.mhz").string();
+    for (auto _ : state) {
+        state.PauseTiming();
+        EtatGlobal etat(port);
+        etat.SauvegardeActive = 1;
+        DeriverChemins(etat, chemin);
+        state.ResumeTiming();
+        if (ImporterFiches(etat, fichier).Importees != 998) state.SkipWithError("the cards were not all imported");
+    }
+}
+
+void BM_ExporterFiches(benchmark::State& state)
+{
+    PlateformeSilencieuse port;
+    auto etat = ManifestationMaximale(port);
+    for (auto _ : state) benchmark::DoNotOptimize(TexteExport(*etat).size());
+}
+
 } // namespace
 
+BENCHMARK(BM_ImporterFiches)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExporterFiches)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_VerifierPlan)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ListePilotes)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_InscrireFiche)->Unit(benchmark::kMillisecond);

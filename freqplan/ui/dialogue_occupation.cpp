@@ -10,12 +10,15 @@
 #include <QPushButton>
 #include <QScrollArea>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int X_BOUTONS = 60;
 constexpr int LARGEUR_BOUTON = 35;
 constexpr int LARGEUR_NOMBRE = 60;
 constexpr int HAUTEUR_MIN = 22;
+constexpr int HAUTEUR_MAX = 30;
 constexpr int HAUTEUR_ZONE = 460;
 
 } // namespace
@@ -50,7 +53,7 @@ DialogueOccupation::DialogueOccupation(EtatGlobal& etat, std::function<void(int)
 
     // Every row holds its 25 buttons and its count; a long band scrolls.
     const int nbRangees = presentateur_.NbRangees();
-    const int hauteur = std::max(HAUTEUR_MIN, nbRangees ? HAUTEUR_ZONE / nbRangees : HAUTEUR_ZONE);
+    const int hauteur = std::clamp(nbRangees ? HAUTEUR_ZONE / nbRangees : HAUTEUR_MAX, HAUTEUR_MIN, HAUTEUR_MAX);
     const int largeur = X_BOUTONS + BOUTONS_PAR_RANGEE * LARGEUR_BOUTON + LARGEUR_NOMBRE;
     auto* contenu = new QWidget;
     auto* lignes = new QVBoxLayout(contenu);
@@ -113,7 +116,7 @@ void DialogueOccupation::Afficher()
         }
         auto* nombre = w->findChild<QLabel*>("NOMBRE");
         const int dernier = std::min<int>(static_cast<int>(cartes.size()), BOUTONS_PAR_RANGEE);
-        nombre->setGeometry(X_BOUTONS + LARGEUR_BOUTON * dernier + 10, 0, LARGEUR_NOMBRE, w->height());
+        nombre->setGeometry(X_BOUTONS + LARGEUR_BOUTON * dernier + 5, 0, LARGEUR_NOMBRE - 5, w->height());
         nombre->setText(pleine ? VersQString(rangees[i].Nombre) : QString());
     }
 }
