@@ -5,7 +5,7 @@ BUILD    ?= build
 TYPE     ?= RelWithDebInfo
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := g++ cmake make qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev \
-            libbenchmark-dev fonts-liberation2 qt6-translations-l10n xvfb xauth
+            libbenchmark-dev fonts-liberation2 qt6-translations-l10n poppler-utils xvfb xauth
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

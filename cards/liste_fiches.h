@@ -14,9 +14,11 @@ constexpr int SUJET_AIDE_LISTE_FICHES = 20;
 constexpr int SUJET_AIDE_CONFIRMATION = 23;
 constexpr int SUJET_AIDE_AUCUNE_FICHE = 7;
 
-// A command the main window runs at once (205, 207, 210, 280): the list opens
-// the card view, the card form and the printing through them.
+// A command the main window runs at once (205, 207, 210, 280, 1006): the list
+// opens the card view, the card form and the printing through them.
 using CommandeFenetre = std::function<void(int)>;
+// The card view's IMPRIMER, the card FicheCourante (the main window's 1006).
+constexpr int COMMANDE_IMPRIMER_CARTE = 1006;
 
 struct LignePilote {
     int32_t Numero = 0;

@@ -1,6 +1,7 @@
 #include "shell/commandes.h"
 
 #include "cards/echange.h"
+#include "cards/liste_fiches.h"
 #include "cards/plan_vols.h"
 #include "engine/compatibilite.h"
 #include "engine/emissions.h"
@@ -266,6 +267,7 @@ Dialogue DialogueSimple(int commande, bool& trouve)
     case 901: return Dialogue::APropos;
     case 902: return Dialogue::Avertissement;
     case 1005: return Dialogue::ImprimerPlan;
+    case COMMANDE_IMPRIMER_CARTE: return Dialogue::ImprimerFiche;
     default: trouve = false; return Dialogue::APropos;
     }
 }

@@ -22,6 +22,7 @@ enum class Dialogue {
     Importer,           // IMPORTDLG
     ImprimerFiches,
     ImprimerPlan,
+    ImprimerFiche,      // the card FicheCourante
     APropos,            // ABOUT
     Avertissement,      // DIALAVERTIR
 };

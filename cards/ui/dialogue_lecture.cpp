@@ -20,7 +20,8 @@ constexpr int LARGEUR = 820;
 
 } // namespace
 
-DialogueLecture::DialogueLecture(EtatGlobal& etat, QWidget* parent) : QDialog(parent), etat_(etat), presentateur_(etat)
+DialogueLecture::DialogueLecture(EtatGlobal& etat, CommandeFenetre commande, QWidget* parent)
+    : QDialog(parent), etat_(etat), presentateur_(etat)
 {
     setObjectName(QStringLiteral("LECTURE"));
     setModal(true);
@@ -64,12 +65,16 @@ DialogueLecture::DialogueLecture(EtatGlobal& etat, QWidget* parent) : QDialog(pa
     grille->addWidget(cumul, ligne++, 1);
 
     reprise_ = CreerBouton(this, 425);
+    auto* imprimer = CreerBouton(this, 428);
+    TexteControle(etat, this, 428, 532);
+    connect(imprimer, &QPushButton::clicked, this, [commande] { commande(COMMANDE_IMPRIMER_CARTE); });
     auto* ok = CreerBouton(this, 1);
     TexteControle(etat, this, 1, 514);
     ok->setDefault(true);
     auto* boutons = new QHBoxLayout;
     boutons->addWidget(reprise_);
     boutons->addStretch();
+    boutons->addWidget(imprimer);
     boutons->addWidget(ok);
     grille->addLayout(boutons, ligne, 0, 1, 2);
     MontrerReprise();
@@ -102,8 +107,8 @@ void DialogueLecture::paintEvent(QPaintEvent*)
     p.drawText(FREQUENCE, DRAPEAUX, VersQString(v.Frequence));
 }
 
-int OuvrirLecture(EtatGlobal& etat, QWidget* parent)
+int OuvrirLecture(EtatGlobal& etat, CommandeFenetre commande, QWidget* parent)
 {
-    DialogueLecture d(etat, parent);
+    DialogueLecture d(etat, std::move(commande), parent);
     return d.exec();
 }

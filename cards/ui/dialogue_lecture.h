@@ -10,7 +10,8 @@ struct EtatGlobal;
 
 class DialogueLecture : public QDialog {
 public:
-    explicit DialogueLecture(EtatGlobal& etat, QWidget* parent = nullptr);
+    // `commande` runs a command of the main window: IMPRIMER prints the card.
+    DialogueLecture(EtatGlobal& etat, CommandeFenetre commande, QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -23,4 +24,4 @@ private:
     QPushButton* reprise_ = nullptr;
 };
 
-int OuvrirLecture(EtatGlobal& etat, QWidget* parent);
+int OuvrirLecture(EtatGlobal& etat, CommandeFenetre commande, QWidget* parent);

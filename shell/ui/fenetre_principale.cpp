@@ -7,6 +7,7 @@
 #include "cards/ui/dialogue_saisie.h"
 #include "engine/etat.h"
 #include "freqplan/ui/dialogue_occupation.h"
+#include "print/ui/impression_qt.h"
 #include "freqplan/ui/dialogue_plan_frequences.h"
 #include "shell/commandes.h"
 #include "shell/echelle.h"
@@ -316,7 +317,10 @@ int FenetrePrincipale::OuvrirDialogueReel(Dialogue dialogue)
     case Dialogue::PlanFrequences: return OuvrirPlanFrequences(etat_, this);
     case Dialogue::NouvelleFiche:
     case Dialogue::ModifierFiche: return OuvrirSaisie(etat_, this);
-    case Dialogue::VoirFiche: return OuvrirLecture(etat_, this);
+    case Dialogue::VoirFiche: return OuvrirLecture(etat_, [this](int c) { Commande(c); }, this);
+    case Dialogue::ImprimerFiches: return OuvrirImpression(etat_, Impression::Fiches, this);
+    case Dialogue::ImprimerPlan: return OuvrirImpression(etat_, Impression::Plan, this);
+    case Dialogue::ImprimerFiche: return OuvrirImpression(etat_, Impression::Fiche, this);
     case Dialogue::ListeFiches: return OuvrirListeFiches(etat_, [this](int c) { Commande(c); }, this);
     case Dialogue::PlanVols: return OuvrirPlanVols(etat_, [this](int c) { Commande(c); }, this);
     case Dialogue::Importer: return OuvrirImport(etat_, this);

@@ -161,7 +161,7 @@ TEST(DialogueLecture, Button425ByTheStateOfTheCard)
     struct Cas { int32_t etat; bool visible, actif; QString texte; };
     for (const Cas& c : {Cas{AuSol, false, false, ""}, Cas{EnVol, true, false, "SORTI"}, Cas{Arretee, true, true, "Reprise"}}) {
         f.Etat = c.etat;
-        DialogueLecture d(r.etat);
+        DialogueLecture d(r.etat, [](int) {});
         d.show();
         QPushButton* b = Controle<QPushButton>(d, 425);
         EXPECT_EQ(b->isVisible(), c.visible) << c.etat;
@@ -200,7 +200,7 @@ TEST(DialoguesFiches, ScreenshotsInEachLanguage)
         }
         for (int32_t numero : {11, 5}) {
             r.etat.FicheCourante = numero;
-            DialogueLecture d(r.etat);
+            DialogueLecture d(r.etat, [](int) {});
             verifier(d, "LECTURE_" + std::to_string(numero));
         }
         DialogueDictionnaire dico(r.etat);

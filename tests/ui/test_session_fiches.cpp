@@ -68,7 +68,7 @@ struct SessionFiches : ::testing::Test {
         if (d == Dialogue::NouvelleFiche || d == Dialogue::ModifierFiche)
             dialogue = std::make_unique<DialogueSaisie>(r.etat, fenetre.get());
         else if (d == Dialogue::ListeFiches) dialogue = std::make_unique<DialogueListeFiches>(r.etat, commande, fenetre.get());
-        else if (d == Dialogue::VoirFiche) dialogue = std::make_unique<DialogueLecture>(r.etat, fenetre.get());
+        else if (d == Dialogue::VoirFiche) dialogue = std::make_unique<DialogueLecture>(r.etat, commande, fenetre.get());
         else return 0;
         dialogue->show();
         QApplication::setActiveWindow(dialogue.get());

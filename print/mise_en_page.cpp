@@ -1,0 +1,279 @@
+#include "print/mise_en_page.h"
+
+#include "engine/etat.h"
+#include "engine/format.h"
+#include "engine/frequences.h"
+#include "engine/messages.h"
+#include "engine/textes.h"
+#include "engine/tri.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int MARGE = 10;                         // in character widths
+constexpr int COLONNES_FICHES[] = {0, 8, 38, 53, 80, 100};
+constexpr int COLONNES_PLAN[] = {0, 5, 14, 45, 60, 100};
+constexpr int INDENT_FICHES = 20;
+constexpr int INDENT_PLAN = 25;
+constexpr int SUJET_AIDE_AUCUNE_FICHE = 7;
+
+std::vector<std::string> Segments(std::string_view texte, char separateur)
+{
+    std::vector<std::string> s;
+    std::size_t debut = 0;
+    for (;;) {
+        const std::size_t fin = texte.find(separateur, debut);
+        s.emplace_back(texte.substr(debut, fin == std::string_view::npos ? std::string_view::npos : fin - debut));
+        if (fin == std::string_view::npos) return s;
+        debut = fin + 1;
+    }
+}
+
+// The primitives of every printout: a page header, tabbed lines, wrapped and
+// multi-line texts, separators, and the page ends.
+class MiseEnPage {
+public:
+    MiseEnPage(const Mesures& m, std::string entete) : m_(m), entete_(std::move(entete)) {}
+
+    std::vector<PageImprimee> Pages() && { return std::move(pages_); }
+
+    // Tabbed line: `accent` names the emphasised segment, drawn in the large font.
+    void Tabulee(std::string_view texte, const int (&colonnes)[6], int accent)
+    {
+        Place();
+        const std::vector<std::string> segments = Segments(texte, '\t');
+        for (std::size_t k = 0; k < segments.size() && k < 6; ++k)
+            if (!segments[k].empty())
+                Texte(X(colonnes[k] + MARGE), segments[k], static_cast<int>(k) == accent ? PoliceImpression::Accent : PoliceImpression::Corps);
+        ++ligne_;
+    }
+    void Simple(std::string_view texte)
+    {
+        Place();
+        Texte(X(MARGE), std::string(texte), PoliceImpression::Corps);
+        ++ligne_;
+    }
+    // Cut at the last blank that fits; a text without one is cut at the width,
+    // and even no width at all takes one character a line.
+    void Enroulee(std::string_view texte, int indent)
+    {
+        if (texte.empty()) {
+            Place();
+            ++ligne_;
+            return;
+        }
+        const int place = m_.LargeurPage - (indent + 15) * m_.LargeurCar;
+        const std::size_t cars = static_cast<std::size_t>(std::max(1, m_.LargeurPage / m_.LargeurCar - (indent + 15)));
+        while (!texte.empty()) {
+            std::size_t coupe = texte.size();
+            std::size_t reprise = texte.size();
+            if (texte.size() > 1 && m_.Largeur(texte, PoliceImpression::Corps) > place) {
+                const std::size_t limite = std::min(cars, texte.size() - 1);
+                const std::size_t blanc = texte.substr(0, limite + 1).rfind(' ');
+                if (blanc != std::string_view::npos && blanc > 0) {
+                    coupe = blanc;
+                    reprise = blanc + 1;
+                } else {
+                    coupe = reprise = limite;
+                }
+            }
+            Place();
+            Texte(X(indent), std::string(texte.substr(0, coupe)), PoliceImpression::Corps);
+            ++ligne_;
+            texte.remove_prefix(reprise);
+        }
+    }
+    void MultiLigne(std::string_view texte, int indent)
+    {
+        std::size_t debut = 0;
+        for (std::size_t fin; (fin = texte.find("\r\n", debut)) != std::string_view::npos; debut = fin + 2)
+            Enroulee(texte.substr(debut, fin - debut), indent);
+        Enroulee(texte.substr(debut), indent);
+    }
+    void Vide()
+    {
+        Place();
+        ++ligne_;
+    }
+    void Separateur()
+    {
+        Place();
+        Trait(ligne_ * m_.HauteurLigne + m_.HauteurLigne / 2);
+        ++ligne_;
+    }
+    // After an entry: the page ends when fewer than four lines remain.
+    void FinEntree()
+    {
+        if (!pages_.empty() && ligne_ > LignesParPage() - 4) ligne_ = 0;
+    }
+    void Ligne(int ligne)
+    {
+        Place();
+        ligne_ = std::max(ligne_, ligne);
+    }
+
+private:
+    int LignesParPage() const { return m_.HauteurPage / std::max(1, m_.HauteurLigne); }
+    int X(int colonnes) const { return colonnes * m_.LargeurCar; }
+
+    // A line to draw on: a new page with its header when none is open or when
+    // this line would run off the page.
+    void Place()
+    {
+        if (!pages_.empty() && ligne_ != 0 && (ligne_ + 1) * m_.HauteurLigne <= m_.HauteurPage) return;
+        pages_.emplace_back();
+        ligne_ = 2;
+        Texte(X(MARGE), FormaterTexte(entete_, static_cast<int>(pages_.size())), PoliceImpression::Corps);
+        Trait(m_.HauteurLigne * 4 + m_.HauteurLigne / 3);
+        Trait(m_.HauteurLigne * 4 + 2 * m_.HauteurLigne / 3);
+        ligne_ = 5;
+    }
+    void Texte(int x, std::string texte, PoliceImpression police)
+    {
+        pages_.back().Textes.push_back({x, ligne_ * m_.HauteurLigne, std::move(texte), police});
+    }
+    void Trait(int y) { pages_.back().Traits.push_back({X(MARGE), m_.LargeurPage - X(MARGE), y}); }
+
+    const Mesures& m_;
+    std::string entete_;
+    std::vector<PageImprimee> pages_;
+    int ligne_ = 0;
+};
+
+std::string Entete(EtatGlobal& etat, int texte)
+{
+    // The page number is the one conversion left for each page.
+    std::string format = Texte(etat, texte);
+    const std::size_t page = format.rfind("%i");
+    const std::string avant = FormaterTexte(format.substr(0, page), etat.TitreFichier.c_str(),
+                                            DateCourte(etat.Port.Maintenant(), '/').c_str());
+    std::string echappe;
+    for (char c : avant) echappe += c == '%' ? std::string("%%") : std::string(1, c);
+    return echappe + format.substr(page);
+}
+
+std::string Vols(EtatGlobal& etat, const FicheVol& f)
+{
+    const int32_t cumul = f.CumulEmission;
+    std::string temps;
+    if (cumul >= 1000) {
+        const int minutes = cumul / 60000;
+        temps = FormaterTexte(Texte(etat, 84), minutes, cumul / 1000 - 60 * minutes);
+    }
+    return FormaterTexte(Texte(etat, 146), static_cast<int>(f.NbVols), temps.c_str());
+}
+
+void Fiches(EtatGlobal& etat, MiseEnPage& p)
+{
+    std::vector<LigneTri> tri;
+    for (const FicheVol& f : etat.Fiches)
+        if (EstFichePilote(f.Numero)) tri.push_back(LigneTriDe(f));
+    TrierFiches(etat, tri);
+    for (const LigneTri& l : tri) {
+        const FicheVol* f = ChercheFiche(etat, l.Numero, 1);
+        if (!f) return;
+        const std::string nom(VueChamp(f->Nom)), licence(VueChamp(f->Licence));
+        std::string ligne = Formater(Est24GHz(f->Frequence) ? "%03u\t  %s\t  %s \t   %s" : "%03u\t  %s\t  %s MHz\t   %s",
+                                     static_cast<unsigned>(l.Numero), nom.c_str(), LibelleFrequence(f->Frequence).c_str(), licence.c_str());
+        if (f->Etat == Arretee) ligne += Texte(etat, 83);
+        p.Tabulee(ligne, COLONNES_FICHES, 0);
+        p.Enroulee(Vols(etat, *f), INDENT_FICHES);
+        p.Enroulee(VueChamp(f->Modele), INDENT_FICHES);
+        p.MultiLigne(VueChamp(f->Remarques), INDENT_FICHES);
+        p.Separateur();
+        p.FinEntree();
+    }
+}
+
+std::vector<const EntreePlan*> PlanEnOrdre(const EtatGlobal& etat)
+{
+    std::vector<const EntreePlan*> noeuds;
+    for (const EntreePlan& e : etat.ListePlan)
+        if (e.Liste == PlanVols) noeuds.push_back(&e);
+    std::stable_sort(noeuds.begin(), noeuds.end(), [](const EntreePlan* a, const EntreePlan* b) { return a->Rang < b->Rang; });
+    return noeuds;
+}
+
+void Plan(EtatGlobal& etat, MiseEnPage& p)
+{
+    unsigned vol = 1;
+    for (const EntreePlan* n : PlanEnOrdre(etat)) {
+        const FicheVol* f = ChercheFiche(etat, n->NumeroFiche, 1);
+        if (!f) return;
+        if (n->NumeroFiche == FICHE_PAUSE) {
+            p.Simple(Texte(etat, 86));
+        } else if (EstRemarque(n->NumeroFiche)) {
+            p.Simple(FormaterTexte(Texte(etat, 180), std::string(VueChamp(f->Modele)).c_str()));
+        } else {
+            std::string ligne = Formater("%u \t%03u  \t %s  \t %s ", vol++, static_cast<unsigned>(f->Numero),
+                                         std::string(VueChamp(f->Nom)).c_str(), LibelleFrequence(f->Frequence).c_str());
+            // A flight passed at the stand without flying says so, not "0 s".
+            if (n->EtatVol == VolTermine && (n->Problemes & VOL_SAUTE)) {
+                ligne += "\t  " + Texte(etat, 198);
+            } else if (n->EtatVol == VolTermine) {
+                const int secondes = n->DureeVol / 1000;
+                ligne += FormaterTexte(Texte(etat, 147), secondes / 60, secondes % 60);
+            }
+            p.Tabulee(ligne, COLONNES_PLAN, 1);
+            p.Enroulee(VueChamp(f->Modele), INDENT_PLAN);
+            p.MultiLigne(VueChamp(f->Remarques), INDENT_PLAN);
+        }
+        p.Separateur();
+        p.FinEntree();
+    }
+}
+
+void Fiche(EtatGlobal& etat, MiseEnPage& p)
+{
+    const FicheVol* f = ChercheFiche(etat, etat.FicheCourante, 1);
+    if (!f) return;
+    p.Ligne(7);
+    p.Tabulee(Formater("%03u \t", static_cast<unsigned>(f->Numero)), COLONNES_FICHES, 0);
+    p.Ligne(10);
+    p.Tabulee(std::string(VueChamp(f->Nom)) + " \t", COLONNES_FICHES, 0);
+    p.Ligne(13);
+    p.Tabulee(LibelleFrequence(f->Frequence) + (Est24GHz(f->Frequence) ? "\t" : " MHz\t"), COLONNES_FICHES, 0);
+    p.Ligne(17);
+    std::string licence = std::string(VueChamp(f->Licence)) + "       ";
+    if (f->Etat == Arretee) licence += Texte(etat, 83);
+    p.Enroulee(licence, INDENT_FICHES);
+    p.Ligne(20);
+    p.Enroulee(Vols(etat, *f), INDENT_FICHES);
+    p.Vide();
+    p.Enroulee(VueChamp(f->Modele), INDENT_FICHES);
+    p.Vide();
+    p.MultiLigne(VueChamp(f->Remarques), INDENT_FICHES);
+    p.Separateur();
+}
+
+} // namespace
+
+bool ImpressionPossible(EtatGlobal& etat, Impression impression)
+{
+    if (impression != Impression::Fiches) return true;
+    if (std::any_of(etat.Fiches.begin(), etat.Fiches.end(), [](const FicheVol& f) { return EstFichePilote(f.Numero); }))
+        return true;
+    AfficherMessageTexte(etat, 3, BOUTONS_OK, SUJET_AIDE_AUCUNE_FICHE);
+    return false;
+}
+
+std::vector<PageImprimee> MettreEnPage(EtatGlobal& etat, Impression impression, const Mesures& mesures)
+{
+    MiseEnPage p(mesures, Entete(etat, impression == Impression::Plan ? 85 : 82));
+    switch (impression) {
+    case Impression::Fiches: Fiches(etat, p); break;
+    case Impression::Plan: Plan(etat, p); break;
+    case Impression::Fiche: Fiche(etat, p); break;
+    }
+    return std::move(p).Pages();
+}
+
+int TitreImpression(Impression impression)
+{
+    switch (impression) {
+    case Impression::Plan: return 47;
+    case Impression::Fiche: return 48;
+    default: return 46;
+    }
+}
