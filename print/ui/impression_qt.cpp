@@ -118,6 +118,8 @@ int OuvrirImpression(EtatGlobal& etat, Impression impression, QWidget* parent)
     imprimante.setDocName(TexteQt(etat, 81));
     QPrintPreviewDialog apercu(&imprimante, parent);
     apercu.setWindowTitle(TexteQt(etat, TitreImpression(impression)));
+    // Large enough to read a page before using paper.
+    if (parent) apercu.resize(parent->size() * 0.85);
     QObject::connect(&apercu, &QPrintPreviewDialog::paintRequested, &apercu, [&etat, impression, parent](QPrinter* p) {
         // The preview draws on pictures at once; a printer or a PDF gets PRINTDLG and its checks.
         if (p->paintEngine() && p->paintEngine()->type() == QPaintEngine::Picture) DessinerImpression(etat, impression, *p);
