@@ -1,83 +1,133 @@
-// Writes the sample meeting with the program's own writer: a plan of several
-// bands, a dozen cards, a short flight plan and a waiting list.
+// Writes the sample meeting with the program's own writer, and the sample
+// dictionary in the format the program reads: a club meeting on the national
+// plan of France, forty pilots, a flight plan with pauses and remarks, a
+// waiting list, nothing out.
+#include "engine/cp1252.h"
 #include "engine/etat.h"
+#include "engine/format.h"
 #include "engine/frequences.h"
 #include "engine/plateforme_silencieuse.h"
-#include "freqplan/table_nationale.h"
-#include "stand/sortie.h"
+#include "freqplan/plan_frequences.h"
+#include "storage/fichier_atomique.h"
 #include "storage/manifestation.h"
 
+#include <array>
 #include <cstdio>
 #include <string>
 
 namespace {
 
 struct Pilote {
-    int32_t Numero;
     const char* Nom;
     int32_t Frequence;
-    const char* Licence;
     const char* Modele;
+    const char* Remarques;
 };
 
-// Windows-1252 texts, as the records hold them.
+// UTF-8 here, Windows-1252 in the records.
 const Pilote PILOTES[] = {
-    {1, "Martin", 35010, "0712345", "Extra 330 SC"},
-    {2, "Durand", 35050, "0623481", "ASW 28 - 4 m"},
-    {3, "Lef\xE8vre", 35100, "0598812", "Piper Cub 1/4"},
-    {4, "Moreau", 41100, "0734520", "Pitts S2"},
-    {5, "Garcia", 41150, "0688213", "Discus 2c"},
-    {6, "Bernard", 72210, "0701144", "Fouga Magister"},
-    {7, "Petit", 72290, "0651230", "Mustang P-51"},
-    {8, "Roux", 26995, "0745561", "Trainer 40"},
-    {9, "Fournier", 2400000, "0766102", "Yak 54"},
-    {10, "Girard", 2400000, "0710098", "Spitfire Mk IX"},
-    {11, "Bonnet", 35150, "0699354", "Ka 8"},
-    {12, "Lambert", 40675, "0722813", "Bleriot XI"},
+    {"Martin Jean", 41100, "Extra 330", ""},
+    {"Bernard Luc", 72210, "Planeur F3J", "Treuil personnel"},
+    {"Dubois Marie", 2400000, "Avion école", "Débutante, en double commande"},
+    {"Thomas Paul", 41060, "Motoplaneur électrique", ""},
+    {"Robert Anne", 72250, "Pitts S2", ""},
+    {"Richard Yves", 2400000, "Hélicoptère 3D", "Vol en zone hélico"},
+    {"Petit Claire", 41150, "Piper Cub", ""},
+    {"Durand Hugo", 72290, "Spitfire", "Moteur thermique 4 temps"},
+    {"Leroy Sophie", 2400000, "Aile volante", ""},
+    {"Moreau Éric", 26995, "Avion de début", "Radio ancienne"},
+    {"Simon Louis", 41200, "Cap 232", ""},
+    {"Laurent Julie", 72330, "Planeur de pente", ""},
+    {"Lefèbvre Marc", 2400000, "Jet à turbine", "Piste longue nécessaire"},
+    {"Michel Lucie", 40665, "Remorqueur", "Remorque les planeurs l'après-midi"},
+    {"Garcia Pedro", 2400000, "Yak 54", ""},
+    {"David Emma", 41110, "Robin DR400", ""},
+    {"Bertrand Jules", 72370, "Mustang P-51", ""},
+    {"Roux Camille", 2400000, "Multirotor", ""},
+    {"Vincent Noé", 35010, "Ka 8", ""},
+    {"Fournier Léa", 41170, "Hydravion", "Vol sur le lac le dimanche"},
+    {"Morel Tom", 72410, "Edge 540", ""},
+    {"Girard Inès", 2400000, "Discus", ""},
+    {"André Gabriel", 41080, "Fouga Magister", ""},
+    {"Mercier Chloé", 72450, "Biplan", ""},
+    {"Dupont Arthur", 2400000, "Avion de voltige 3D", ""},
+    {"Lambert Zoé", 41130, "Planeur maquette", ""},
+    {"Bonnet Hugo", 72490, "Corsair F4U", ""},
+    {"François Lina", 2400000, "Autogire", ""},
+    {"Martinez Raphaël", 40685, "Jodel D112", ""},
+    {"Legrand Manon", 41190, "Swift S-1", ""},
+    {"Garnier Adam", 2400000, "Rafale", "Démonstration à 16 h"},
+    {"Faure Jade", 26815, "Demoiselle", ""},
+    {"Rousseau Léo", 41070, "Blériot XI", ""},
+    {"Blanc Alice", 72230, "Sukhoi Su-26", ""},
+    {"Guerin Nathan", 2400000, "Drone de course", ""},
+    {"Muller Eva", 41140, "Duo Discus", ""},
+    {"Henry Lucas", 72270, "Mirage 2000", ""},
+    {"Roussel Rose", 2400000, "Cessna 182", ""},
+    {"Nicolas Théo", 35000, "ASW 28", ""},
+    {"Perrin Louise", 41090, "Fox", ""},
 };
 
-void Noeud(EtatGlobal& etat, int32_t fiche, int32_t rang, int32_t liste)
+std::string Cp(const char* utf8) { return Utf8VersCp1252(utf8); }
+
+void Noeud(EtatGlobal& etat, int32_t fiche, int32_t liste)
 {
     etat.FicheCourante = fiche;
     EntreePlan* n = NouvelleEntreePlan(etat);
-    n->Rang = rang;
     n->Liste = liste;
+    int32_t rang = 0;
+    for (const EntreePlan& e : etat.ListePlan) rang += e.Liste == liste;
+    n->Rang = rang;
+    if (FicheVol* f = ChercheFiche(etat, fiche, 0); f && liste == PlanVols && EstFichePilote(fiche)) ++f->NbVolsPlanifies;
 }
 
-std::vector<EntreeFrequence> Plan()
+int32_t Remarque(EtatGlobal& etat, const char* texte)
 {
-    std::vector<int32_t> frequences = {26995, 27045, 27095, 40665, 40675, 40685, 72210, 72250, 72290};
-    for (int32_t f = 35000; f <= 35200; f += 10) frequences.push_back(f);
-    for (int32_t f = 41060; f <= 41200; f += 10) frequences.push_back(f);
-    for (int32_t f = SEUIL_24GHZ; f <= DERNIER_CRENEAU_24; f += PAS_CRENEAU_24) frequences.push_back(f);
-    // Each with the channel the national table gives it, as the plan dialog does.
-    std::vector<EntreeFrequence> plan;
-    for (int32_t f : frequences) {
-        int32_t canal = 0;
-        for (const FrequenceNationale& n : TableNationale)
-            if (n.Frequence == f) canal = n.Canal;
-        plan.push_back(NouvelleEntree(f, canal));
-    }
-    return plan;
+    FicheVol* r = NouvelleFiche(etat);
+    r->Numero = NumeroRemarqueLibre(etat);
+    r->Frequence = FREQUENCE_AUCUNE;
+    r->Etat = Arretee;
+    CopierChamp(r->Modele, Cp(texte));
+    return r->Numero;
+}
+
+bool EcrireDictionnaire(const std::string& source, const std::string& sortie)
+{
+    const auto texte = LireFichierEntier(source, 1 << 20);
+    if (!texte) return false;
+    std::string cp;
+    for (std::string_view ligne : Lignes(*texte))
+        if (!ligne.empty()) cp += Utf8VersCp1252(ligne) + "\r\n";
+    return EcrireFichierAtomique(sortie, cp) == EchecEcriture::Aucun;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <meeting file>\n", argv[0]);
+    if (argc != 2 && argc != 4) {
+        std::fprintf(stderr, "usage: %s <meeting file> [<dictionary source, UTF-8> <dictionary file>]\n", argv[0]);
         return 2;
     }
     PlateformeSilencieuse port;
     EtatGlobal etat(port);
-    DefinirPlan(etat, Plan());
+
+    // The national plan of France, with its channels.
+    OuvrirCatalogue(etat);
+    std::array<bool, 8> nations{};
+    nations[3] = true;
+    EnregistrerNations(etat, nations);
+    AppliquerNations(etat);
+    ValiderPlanFrequences(etat);
+
+    int32_t numero = 0;
     for (const Pilote& p : PILOTES) {
         FicheVol* f = NouvelleFiche(etat);
-        f->Numero = p.Numero;
-        CopierChamp(f->Nom, p.Nom);
-        CopierChamp(f->Licence, p.Licence);
-        CopierChamp(f->Modele, p.Modele);
+        f->Numero = ++numero;
+        CopierChamp(f->Nom, Cp(p.Nom));
+        CopierChamp(f->Licence, "FR-0" + std::to_string(712300 + 37 * numero));
+        CopierChamp(f->Modele, Cp(p.Modele));
+        CopierChamp(f->Remarques, Cp(p.Remarques));
         f->Frequence = p.Frequence;
         f->Etat = AuSol;
         if (EntreeFrequence* e = ChercheFrequence(etat, p.Frequence)) {
@@ -85,26 +135,26 @@ int main(int argc, char** argv)
             f->Canal = e->Canal;
         }
     }
-    FicheVol* remarque = NouvelleFiche(etat);
-    remarque->Numero = NumeroRemarqueLibre(etat);
-    remarque->Frequence = FREQUENCE_AUCUNE;
-    remarque->Etat = Arretee;
-    CopierChamp(remarque->Modele, "D\xE9monstration de voltige");
 
-    Noeud(etat, 1, 1, PlanVols);
-    Noeud(etat, 6, 2, PlanVols);
-    Noeud(etat, FICHE_PAUSE, 3, PlanVols);
-    Noeud(etat, remarque->Numero, 4, PlanVols);
-    Noeud(etat, 4, 5, PlanVols);
-    Noeud(etat, 3, 1, FileAttente);
-    Noeud(etat, 11, 2, FileAttente);
-    Noeud(etat, 8, 3, FileAttente);
+    // The afternoon display: three sequences split by pauses, with remarks.
+    Noeud(etat, Remarque(etat, "Ouverture : voltige"), PlanVols);
+    for (int32_t n : {1, 5, 11, 15, 21}) Noeud(etat, n, PlanVols);
+    Noeud(etat, FICHE_PAUSE, PlanVols);
+    Noeud(etat, Remarque(etat, "Planeurs remorqués"), PlanVols);
+    for (int32_t n : {14, 2, 22, 36}) Noeud(etat, n, PlanVols);
+    Noeud(etat, FICHE_PAUSE, PlanVols);
+    Noeud(etat, Remarque(etat, "Démonstration des jets et du Rafale"), PlanVols);
+    for (int32_t n : {13, 31, 8, 17}) Noeud(etat, n, PlanVols);
+    // The morning queue.
+    for (int32_t n : {3, 9, 19, 4}) Noeud(etat, n, FileAttente);
 
-    // Two transmitters out, so the board shows an exit and what it perturbs.
-    SortieFrequence(etat, *ChercheFrequence(etat, 35010), 1);
-    SortieFrequence(etat, *ChercheFrequence(etat, 35050), 2);
     etat.SauvegardeActive = 1;
     DeriverChemins(etat, argv[1]);
     SauverManifestation(etat);
+    if (etat.EchecSauvegarde) return 1;
+    if (argc == 4 && !EcrireDictionnaire(argv[2], argv[3])) {
+        std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[3]);
+        return 1;
+    }
     return 0;
 }
