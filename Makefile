@@ -5,11 +5,12 @@ BUILD    ?= build
 TYPE     ?= RelWithDebInfo
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := g++ cmake make qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev \
-            libbenchmark-dev fonts-liberation2 qt6-translations-l10n poppler-utils xvfb xauth
+            libbenchmark-dev fonts-liberation2 qt6-translations-l10n poppler-utils \
+            desktop-file-utils dpkg-dev file xvfb xauth
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all setup configure build test run bench fuzz sanitize clean
+.PHONY: all setup configure build test run bench fuzz sanitize dist package clean
 
 all: build
 
@@ -40,6 +41,13 @@ test: build
 
 run: build
 	./$(BUILD)/koralis "$(CURDIR)/$(BUILD)/EXEMPLE4.MHZ"
+
+# The folder koralsetup installs from, and the Debian package.
+dist: build
+	cmake --build $(BUILD) --target dist
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: configure
 	cmake --build $(BUILD) -j $(JOBS) --target koral_bench koral_bench_ui

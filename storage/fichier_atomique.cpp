@@ -172,6 +172,16 @@ std::optional<std::string> LireDebutFichier(const std::string& chemin, std::size
     return octets;
 }
 
+bool CopierFichier(const std::string& source, const std::string& cible, std::size_t limite)
+{
+    const auto octets = LireFichierEntier(source, limite);
+    if (!octets || EcrireFichierAtomique(cible, *octets) != EchecEcriture::Aucun) return false;
+    std::error_code e;
+    const fs::perms droits = fs::status(CheminNatif(source), e).permissions();
+    if (!e) fs::permissions(CibleReelle(CheminNatif(cible)), droits, e);
+    return !e;
+}
+
 void RendreModifiable(const std::string& chemin)
 {
     std::error_code ignore;

@@ -21,5 +21,9 @@ void SupprimerTemporaire(const std::string& chemin);
 std::optional<std::string> LireFichierEntier(const std::string& chemin, std::size_t limite);
 // At most the first `taille` bytes of a file, however large; nothing when it cannot be read.
 std::optional<std::string> LireDebutFichier(const std::string& chemin, std::size_t taille);
+// Copies a whole file as EcrireFichierAtomique writes it, so a program still
+// running keeps its old file; the copy takes the source's permissions (a run
+// bit stays). Files larger than `limite` are not copied.
+bool CopierFichier(const std::string& source, const std::string& cible, std::size_t limite);
 // Makes a file writable again (a meeting copied from a read-only medium).
 void RendreModifiable(const std::string& chemin);

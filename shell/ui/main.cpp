@@ -12,6 +12,7 @@
 #include "shell/ui/plateforme_qt.h"
 #include "shell/ui/qt_textes.h"
 #include "shell/ui/traductions_qt.h"
+#include "storage/exemples.h"
 
 #include <QApplication>
 #include <cstdlib>
@@ -47,6 +48,16 @@ QPixmap LogoClub()
     return QPixmap(QDir(documents).filePath(QStringLiteral("KORAL/logoclub.bmp")));
 }
 
+// A package keeps the samples in share/koralis, where a program cannot write for
+// its users: the first start gives the user a copy in the data folder.
+void CopierExemples()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty()) return;
+    const QString partages = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../../share/koralis"));
+    CopierExemplesManquants(QDir::cleanPath(partages).toStdString(), QDir(documents).filePath(DOSSIER_DONNEES).toStdString());
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -60,6 +71,7 @@ int main(int argc, char** argv)
     const QRect ecran = FenetrePrincipale::ZoneInterieure(*application.primaryScreen());
     etat.LargeurEcran = ecran.width();
     etat.HauteurEcran = ecran.height();
+    CopierExemples();
     LireLangue(etat);
     const TraductionsQt traductions(etat.DecalageLangue);
 

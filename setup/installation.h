@@ -1,0 +1,71 @@
+#pragma once
+// koralsetup's steps without its window: the program folder and its files, the
+// data folder and the samples, the two shortcuts, in that order, the first
+// failure kept; and the uninstall, which keeps the user's data.
+
+#include "storage/exemples.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// InstallError: the first failure decides the message.
+enum ErreurInstallation {
+    INSTALLATION_REUSSIE = 0,
+    ERREUR_REPERTOIRE = 1,
+    ERREUR_COPIE = 2,
+    ERREUR_RACCOURCIS = 4,
+};
+
+constexpr const char* DOSSIER_PROGRAMME = "KORALIS";
+constexpr const char* NOM_ENTREE_BUREAU = "koralis.desktop";
+constexpr const char* NOM_ICONE = "koralis.svg";
+// The files of the distribution folder that go to the program folder, in their
+// order; the samples (FICHIERS_EXEMPLES) go to the data folder.
+extern const std::vector<std::string> FICHIERS_PROGRAMME;
+
+// What the installer asks of its platform: the dialogs and the trust of a launcher.
+class PlateformeInstallation {
+public:
+    virtual ~PlateformeInstallation() = default;
+    // QUELREP on the proposed parent folder: the folder chosen, nothing for Abandon.
+    virtual std::optional<std::string> Repertoire(const std::string& propose) = 0;
+    // ERREUR with the message of `code` and the file that was being copied.
+    virtual void Erreur(int code, const std::string& fichier) = 0;
+    // TOUTOK.
+    virtual void Reussite() = 0;
+    virtual void Bip() = 0;
+    // Marks a desktop launcher as one the user trusts, where the desktop asks for it.
+    virtual void Approuver(const std::string& lanceur) = 0;
+};
+
+// The folders of this system, all UTF-8 paths.
+struct DossiersInstallation {
+    std::string Source;         // the installer's own folder: the distribution
+    std::string Parent;         // the proposed parent of the program folder
+    std::string Documents;      // the user's documents folder (made when missing)
+    std::string Applications;   // the user's applications menu
+    std::string Bureau;         // the desktop folder
+    std::string Icones;         // the user's icon theme folder for scalable icons
+};
+
+struct ResultatInstallation {
+    bool Abandon = false;
+    int Erreur = INSTALLATION_REUSSIE;
+    std::string Fichier;        // the file being copied at the first failure
+    std::string Programme;      // the program folder
+    std::string Donnees;        // the data folder
+};
+
+// The whole installation: QUELREP, the copies, the shortcuts, the result dialog;
+// the launchers are described in the installer's language.
+ResultatInstallation Installer(PlateformeInstallation& plateforme, const DossiersInstallation& dossiers,
+                               int decalageLangue = 0);
+
+// The launcher of the program in `programme`: a desktop entry described by `description` (UTF-8).
+std::string EntreeBureau(const std::string& programme, const std::string& description);
+
+// Removes the program folder found through the menu's launcher (or under the
+// proposed parent) and the two launchers and the icon; the data folder stays.
+// False when no installation was found.
+bool Desinstaller(const DossiersInstallation& dossiers);

@@ -1,0 +1,265 @@
+#include "setup/installation.h"
+#include "storage/exemples.h"
+#include "tests/support/dossier_temporaire.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+
+namespace {
+
+// The dialogs of the installer, answered from the test.
+class PlateformeInstallationTest : public PlateformeInstallation {
+public:
+    std::optional<std::string> Reponse;
+    std::vector<std::string> Propositions;
+    std::vector<std::pair<int, std::string>> Erreurs;
+    int Reussites = 0;
+    int Bips = 0;
+    std::vector<std::string> Approuves;
+
+    std::optional<std::string> Repertoire(const std::string& propose) override
+    {
+        Propositions.push_back(propose);
+        return Reponse;
+    }
+    void Erreur(int code, const std::string& fichier) override { Erreurs.emplace_back(code, fichier); }
+    void Reussite() override { ++Reussites; }
+    void Bip() override { ++Bips; }
+    void Approuver(const std::string& lanceur) override { Approuves.push_back(lanceur); }
+};
+
+bool Executable(const fs::path& p) { return (fs::status(p).permissions() & fs::perms::owner_exec) != fs::perms::none; }
+
+std::string Commande(const std::string& ligne)
+{
+    std::string sortie;
+    if (FILE* f = popen((ligne + " 2>&1").c_str(), "r")) {
+        char tampon[512];
+        while (std::size_t n = fread(tampon, 1, sizeof tampon, f)) sortie.append(tampon, n);
+        pclose(f);
+    }
+    return sortie;
+}
+
+// A distribution folder and a user's home with nothing installed yet.
+struct Poste {
+    DossierTemporaire racine;
+    DossiersInstallation dossiers;
+    PlateformeInstallationTest port;
+
+    Poste()
+    {
+        const fs::path r = racine.Chemin();
+        dossiers.Source = (r / "dist").string();
+        dossiers.Parent = (r / "home/.local/opt").string();
+        dossiers.Documents = (r / "home/Mes documents").string();
+        dossiers.Applications = (r / "home/.local/share/applications").string();
+        dossiers.Bureau = (r / "home/Bureau").string();
+        dossiers.Icones = (r / "home/.local/share/icons/hicolor/scalable/apps").string();
+        fs::create_directories(dossiers.Source);
+        for (const std::string& f : FICHIERS_PROGRAMME) EcrireOctets(Source(f), "nouveau " + f);
+        for (const std::string& f : FICHIERS_EXEMPLES) EcrireOctets(Source(f), "nouveau " + f);
+        fs::permissions(Source("koralis"), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
+        port.Reponse = dossiers.Parent;
+    }
+    std::string Source(const std::string& f) const { return (fs::path(dossiers.Source) / f).string(); }
+    fs::path Programme() const { return fs::path(dossiers.Parent) / "KORALIS"; }
+    fs::path Donnees() const { return fs::path(dossiers.Documents) / "KORAL"; }
+    fs::path Lanceur(const std::string& dossier) const { return fs::path(dossier) / "koralis.desktop"; }
+    ResultatInstallation Installer() { return ::Installer(port, dossiers); }
+};
+
+} // namespace
+
+TEST(Installation, PutsTheProgramTheSamplesAndTwoTrustedLaunchersInPlace)
+{
+    Poste p;
+    const ResultatInstallation r = p.Installer();
+    EXPECT_EQ(r.Erreur, INSTALLATION_REUSSIE);
+    EXPECT_THAT(p.port.Propositions, ::testing::ElementsAre(p.dossiers.Parent));
+    EXPECT_EQ(p.port.Reussites, 1);
+    EXPECT_EQ(p.port.Bips, 1);
+    EXPECT_TRUE(p.port.Erreurs.empty());
+    for (const std::string& f : FICHIERS_PROGRAMME) EXPECT_EQ(LireOctets((p.Programme() / f).string()), "nouveau " + f);
+    for (const std::string& f : FICHIERS_EXEMPLES) EXPECT_EQ(LireOctets((p.Donnees() / f).string()), "nouveau " + f);
+    EXPECT_TRUE(Executable(p.Programme() / "koralis"));
+    EXPECT_FALSE(Executable(p.Programme() / "koral.hlp"));
+    EXPECT_EQ(LireOctets(p.dossiers.Icones + "/koralis.svg"), "nouveau koralis.svg");
+
+    EXPECT_THAT(p.port.Approuves, ::testing::ElementsAre(p.Lanceur(p.dossiers.Bureau).string(),
+                                                        p.Lanceur(p.dossiers.Applications).string()));
+    for (const std::string& dossier : {p.dossiers.Bureau, p.dossiers.Applications}) {
+        const fs::path lanceur = p.Lanceur(dossier);
+        EXPECT_TRUE(Executable(lanceur)) << lanceur;
+        const std::string entree = LireOctets(lanceur.string());
+        EXPECT_THAT(entree, HasSubstr("Comment=Gestion K\xC3\xB3ralis\n"));
+        EXPECT_THAT(entree, HasSubstr("Exec=\"" + (p.Programme() / "koralis").string() + "\" %f\n"));
+        EXPECT_EQ(Commande("desktop-file-validate '" + lanceur.string() + "'"), "") << lanceur;
+    }
+}
+
+TEST(Installation, AbandoningCopiesNothingAndShowsNoResult)
+{
+    Poste p;
+    p.port.Reponse.reset();
+    EXPECT_TRUE(p.Installer().Abandon);
+    EXPECT_FALSE(fs::exists(fs::path(p.dossiers.Parent)));
+    EXPECT_FALSE(fs::exists(fs::path(p.dossiers.Documents)));
+    EXPECT_FALSE(fs::exists(fs::path(p.dossiers.Applications)));
+    EXPECT_EQ(p.port.Reussites + p.port.Bips, 0);
+    EXPECT_TRUE(p.port.Erreurs.empty());
+}
+
+TEST(Installation, ATrailingSeparatorIsDroppedAndExistingFilesAreReplaced)
+{
+    Poste p;
+    p.port.Reponse = p.dossiers.Parent + "//";
+    fs::create_directories(p.Programme());
+    fs::create_directories(p.Donnees());
+    EcrireOctets((p.Programme() / "koralis").string(), "ancien");
+    fs::permissions(p.Programme() / "koralis", fs::perms::owner_read | fs::perms::owner_exec);
+    EcrireOctets((p.Donnees() / "EXEMPLE4.MHZ").string(), "ancien");
+    // The old program is still running: it keeps reading its own file.
+    const int enCours = open((p.Programme() / "koralis").c_str(), O_RDONLY);
+    ASSERT_GE(enCours, 0);
+
+    const ResultatInstallation r = p.Installer();
+    EXPECT_EQ(r.Erreur, INSTALLATION_REUSSIE);
+    EXPECT_EQ(r.Programme, p.dossiers.Parent + "/KORALIS");
+    EXPECT_THAT(LireOctets(p.Lanceur(p.dossiers.Bureau).string()), HasSubstr("Exec=\"" + r.Programme + "/koralis\""));
+    EXPECT_EQ(LireOctets((p.Programme() / "koralis").string()), "nouveau koralis");
+    EXPECT_TRUE(Executable(p.Programme() / "koralis"));
+    EXPECT_EQ(LireOctets((p.Donnees() / "EXEMPLE4.MHZ").string()), "nouveau EXEMPLE4.MHZ");
+    char ancien[16] = {};
+    EXPECT_EQ(read(enCours, ancien, sizeof ancien), 6);
+    EXPECT_STREQ(ancien, "ancien");
+    close(enCours);
+}
+
+// Each failure: what the dialog says, which file it names, and what was still done.
+TEST(Installation, OnlyTheFirstFailureIsReportedAndLaterStepsAreSkipped)
+{
+    struct Cas {
+        const char* nom;
+        std::function<void(Poste&)> panne;
+        int code;
+        std::string fichier;
+        bool programme;    // the program's files copied
+        bool donnees;      // the samples copied
+        bool lanceurs;
+    };
+    const std::vector<Cas> cas = {
+        {"program folder blocked by a file",
+         [](Poste& p) { fs::create_directories(p.dossiers.Parent); EcrireOctets(p.Programme().string(), "x"); },
+         ERREUR_REPERTOIRE, "", false, false, false},
+        {"installation folder too long for a path",
+         [](Poste& p) { p.port.Reponse = p.dossiers.Parent + "/" + std::string(300, 'a'); },
+         ERREUR_REPERTOIRE, "", false, false, false},
+        {"missing help file", [](Poste& p) { fs::remove(p.Source("koral.hlp")); },
+         ERREUR_COPIE, "koral.hlp", false, false, false},
+        {"missing help file, then a data folder that cannot be made",
+         [](Poste& p) {
+             fs::remove(p.Source("koral.hlp"));
+             EcrireOctets(p.dossiers.Documents, "x");
+         },
+         ERREUR_COPIE, "koral.hlp", false, false, false},
+        {"data folder blocked by a file",
+         [](Poste& p) { fs::create_directories(p.dossiers.Documents); EcrireOctets(p.Donnees().string(), "x"); },
+         ERREUR_REPERTOIRE, "koralis.svg", true, false, false},
+        {"missing dictionary", [](Poste& p) { fs::remove(p.Source("DICO_KORAL.TXT")); },
+         ERREUR_COPIE, "DICO_KORAL.TXT", true, false, false},
+        {"menu folder blocked by a file",
+         [](Poste& p) { fs::create_directories(fs::path(p.dossiers.Applications).parent_path()); EcrireOctets(p.dossiers.Applications, "x"); },
+         ERREUR_RACCOURCIS, "DICO_KORAL.TXT", true, true, false},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        Poste p;
+        c.panne(p);
+        const ResultatInstallation r = p.Installer();
+        EXPECT_EQ(r.Erreur, c.code);
+        EXPECT_EQ(p.port.Bips, 1);
+        EXPECT_EQ(p.port.Reussites, 0);
+        ASSERT_EQ(p.port.Erreurs.size(), 1u);
+        EXPECT_EQ(p.port.Erreurs[0], std::make_pair(c.code, c.fichier));
+        EXPECT_EQ(fs::exists(p.Programme() / "koralis.svg"), c.programme);
+        EXPECT_EQ(fs::exists(p.Donnees() / "DICO_KORAL.TXT"), c.donnees);
+        EXPECT_EQ(fs::exists(p.Lanceur(p.dossiers.Applications)), c.lanceurs);
+        // A missing file stops the copies at that file; the data folder is made whatever came before.
+        if (c.code == ERREUR_COPIE && c.fichier == "koral.hlp") {
+            EXPECT_TRUE(fs::exists(p.Programme() / "koralis"));
+            EXPECT_FALSE(fs::exists(p.Programme() / "koralis.svg"));
+        }
+        if (c.code == ERREUR_REPERTOIRE && c.fichier.empty()) {
+            EXPECT_TRUE(fs::is_directory(p.Donnees()));
+        }
+    }
+}
+
+TEST(Installation, UninstallingRemovesTheProgramAndLaunchersAndKeepsTheData)
+{
+    Poste p;
+    // Wherever the user put it, even under a name the launcher must quote.
+    const fs::path parent = p.racine.Chemin() / "Mes programmes/l'\xC3\xA9t\xC3\xA9 \"$HOME\" `x` a\\b";
+    p.port.Reponse = parent.string();
+    ASSERT_EQ(p.Installer().Erreur, INSTALLATION_REUSSIE);
+    const fs::path installe = parent / "KORALIS";
+    ASSERT_TRUE(fs::exists(installe / "koralis"));
+    EXPECT_EQ(Commande("desktop-file-validate '" + p.Lanceur(p.dossiers.Applications).string() + "'"), "");
+    EcrireOctets((p.Donnees() / "Club.mhz").string(), "la manifestation du club");
+
+    p.dossiers.Parent = "/nulle/part";   // found through the menu's launcher, not the proposal
+    EXPECT_TRUE(Desinstaller(p.dossiers));
+    EXPECT_FALSE(fs::exists(installe));
+    EXPECT_TRUE(fs::exists(parent));
+    EXPECT_FALSE(fs::exists(p.Lanceur(p.dossiers.Applications)));
+    EXPECT_FALSE(fs::exists(p.Lanceur(p.dossiers.Bureau)));
+    EXPECT_FALSE(fs::exists(p.dossiers.Icones + "/koralis.svg"));
+    EXPECT_EQ(LireOctets((p.Donnees() / "Club.mhz").string()), "la manifestation du club");
+    EXPECT_TRUE(fs::exists(p.Donnees() / "EXEMPLE4.MHZ"));
+    EXPECT_FALSE(Desinstaller(p.dossiers));
+}
+
+TEST(Installation, UninstallingNeverRemovesAFolderThatIsNotTheProgramsOwn)
+{
+    Poste p;
+    fs::create_directories(p.dossiers.Applications);
+    const fs::path autre = p.racine.Chemin() / "travail";
+    fs::create_directories(autre);
+    EcrireOctets((autre / "koralis").string(), "un fichier de l'utilisateur");
+    EcrireOctets(p.Lanceur(p.dossiers.Applications).string(),
+                 EntreeBureau(autre.string(), "Gestion K\xC3\xB3ralis"));
+    EXPECT_TRUE(Desinstaller(p.dossiers));
+    EXPECT_TRUE(fs::exists(autre / "koralis"));
+    EXPECT_FALSE(fs::exists(p.Lanceur(p.dossiers.Applications)));
+}
+
+TEST(Exemples, TheFirstStartCopiesOnlyTheSamplesThatAreMissing)
+{
+    DossierTemporaire d;
+    const std::string partages = d.Fichier("share/koralis");
+    const std::string donnees = d.Fichier("Documents/KORAL");
+    EXPECT_TRUE(CopierExemplesManquants(partages, donnees).empty());
+    EXPECT_FALSE(fs::exists(donnees));
+
+    fs::create_directories(partages);
+    for (const std::string& f : FICHIERS_EXEMPLES) EcrireOctets(partages + "/" + f, "exemple " + f);
+    fs::permissions(partages + "/EXEMPLE4.MHZ", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::create_directories(donnees);
+    EcrireOctets(donnees + "/DICO_KORAL.TXT", "mon dictionnaire");
+    EXPECT_THAT(CopierExemplesManquants(partages, donnees), ::testing::ElementsAre("EXEMPLE4.MHZ"));
+    EXPECT_EQ(LireOctets(donnees + "/EXEMPLE4.MHZ"), "exemple EXEMPLE4.MHZ");
+    // The user's copy of a read-only sample can be written: the meeting is saved into it.
+    EXPECT_NE(fs::status(donnees + "/EXEMPLE4.MHZ").permissions() & fs::perms::owner_write, fs::perms::none);
+    EXPECT_EQ(LireOctets(donnees + "/DICO_KORAL.TXT"), "mon dictionnaire");
+    EXPECT_TRUE(CopierExemplesManquants(partages, donnees).empty());
+}
