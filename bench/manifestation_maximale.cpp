@@ -1,8 +1,10 @@
 #include "bench/manifestation_maximale.h"
 
+#include "engine/frequences.h"
 #include "freqplan/catalogue.h"
 #include "freqplan/table_nationale.h"
 
+#include <algorithm>
 #include <string>
 
 std::unique_ptr<EtatGlobal> ManifestationMaximale(PlateformeSilencieuse& port, int32_t fiches)
@@ -24,4 +26,13 @@ std::unique_ptr<EtatGlobal> ManifestationMaximale(PlateformeSilencieuse& port, i
     }
     etat->SauvegardeActive = 1;
     return etat;
+}
+
+std::vector<EntreeFrequence> PlanDeTailleMaximale()
+{
+    std::vector<EntreeFrequence> plan = PlanNational();
+    for (int32_t f = 35001; plan.size() < TAILLE_CATALOGUE; ++f)
+        if (std::none_of(plan.begin(), plan.end(), [f](const EntreeFrequence& e) { return e.Frequence == f; }))
+            plan.push_back(NouvelleEntree(f, 0));
+    return plan;
 }

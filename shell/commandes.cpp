@@ -307,6 +307,9 @@ void Executer(EtatGlobal& etat, Fenetre& f, int commande, int notification)
     case 217: CommandeEnregistrerHistorique(etat); return f.ActualiserMenus();
     case 218: CommandeArreterHistorique(etat); return f.ActualiserMenus();
     case 219: return CommandeVoirHistorique(etat);
+    case COMMANDE_AFFICHAGE_PUBLIC:
+        f.BasculerAffichagePublic();
+        return f.ActualiserMenus();
     case 224: return PlanFrequences(etat, f);
     case 234: return Importer(etat, f);
     case 435: return ExporterFiches(etat);

@@ -9,6 +9,8 @@ class Fenetre;
 
 // The notification of an edit field that lost the keyboard focus.
 constexpr int NOTIFICATION_PERTE_FOCUS = 512;
+// Opens or closes the public display.
+constexpr int COMMANDE_AFFICHAGE_PUBLIC = 243;
 
 void ExecuterCommande(EtatGlobal& etat, Fenetre& fenetre, int commande, int notification = 0);
 

@@ -53,6 +53,9 @@ public:
     virtual void ActualiserMenus() = 0;          // sort check mark, history items
     virtual void MettreAJourTitre() = 0;
 
+    // Opens the public display for the pilots, or closes it when it is open.
+    virtual void BasculerAffichagePublic() = 0;
+
     virtual void FermerAide() = 0;
     // Destroys the main window: the program ends.
     virtual void Detruire() = 0;

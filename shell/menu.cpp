@@ -1,5 +1,6 @@
 #include "shell/menu.h"
 
+#include "shell/commandes.h"
 #include "stand/modes.h"
 
 namespace {
@@ -13,7 +14,8 @@ const std::vector<MenuBarre>& MenuPrincipal()
 {
     static const std::vector<MenuBarre> menu = {
         {NumTexte{900},
-         {{0, NumTexte{901}, {Item(217, 902), Item(218, 903), Item(219, 904)}}, Separateur(), Item(100, 905)}},
+         {{0, NumTexte{901}, {Item(217, 902), Item(218, 903), Item(219, 904)}}, Separateur(), Item(COMMANDE_AFFICHAGE_PUBLIC, 211), Separateur(),
+          Item(100, 905)}},
         {NumTexte{906},
          {Item(234, 908), Item(435, 909), Separateur(), Item(302, 910), Item(210, 911), Separateur(),
           {0, NumTexte{922}, {Item(230, 923), Item(231, 924), Item(232, 925), Item(233, 926)}}}},

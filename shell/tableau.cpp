@@ -77,21 +77,30 @@ void DecalerTableau(EtatGlobal& etat, int sens)
         if (e.X != HORS_TABLEAU) e.X += pas;
 }
 
+bool EntreeMontree(const EntreeFrequence& e)
+{
+    return e.Frequence < SEUIL_24GHZ + 1 || e.Etat >= Sortie;
+}
+
 bool BoutonVisible(const EtatGlobal& etat, const EntreeFrequence& e)
 {
-    return (e.Frequence < SEUIL_24GHZ + 1 || e.Etat >= Sortie) && e.X >= EchelleX(etat, 50) &&
-           e.X <= EchelleX(etat, 650);
+    return EntreeMontree(e) && e.X >= EchelleX(etat, 50) && e.X <= EchelleX(etat, 650);
 }
 
 AspectBouton AspectDuBouton(EtatGlobal& etat, int index)
 {
+    return AspectDuBouton(etat, index, etat.PlanFrequences[static_cast<std::size_t>(index)].Etat);
+}
+
+AspectBouton AspectDuBouton(EtatGlobal& etat, int index, int32_t etatEntree)
+{
     const EntreeFrequence& e = etat.PlanFrequences[static_cast<std::size_t>(index)];
-    const RegleAspect& regle = ASPECTS[static_cast<std::size_t>(std::clamp(e.Etat, 0, 6))];
+    const RegleAspect& regle = ASPECTS[static_cast<std::size_t>(std::clamp(etatEntree, 0, 6))];
     const bool controle = etat.Contraintes.ControleIntermodulation != 0;
     AspectBouton a{controle ? regle.ImageControle : regle.ImageSansControle,
                    controle ? regle.CouleurControle : regle.CouleurSansControle};
-    if (e.Etat == Sortie && !controle && e.Perturbations > 0) a.Image = "SORTI2";
-    if (e.Etat < Sortie && VoisineActive(etat, index)) a.Couleur = CouleurTexte::Orange;
+    if (etatEntree == Sortie && !controle && e.Perturbations > 0) a.Image = "SORTI2";
+    if (etatEntree < Sortie && VoisineActive(etat, index)) a.Couleur = CouleurTexte::Orange;
     return a;
 }
 
@@ -129,6 +138,10 @@ void MarquerHorsTemps(EtatGlobal& etat)
 {
     const uint32_t maintenant = etat.Port.Tick();
     for (EntreeFrequence& e : etat.PlanFrequences)
-        if (e.Etat == Sortie && (maintenant - e.DebutEmission) / 1000 > static_cast<uint32_t>(etat.Contraintes.DureeMaxSecondes))
-            e.Etat = HorsTemps;
+        if (DepasseDuree(etat, e, maintenant)) e.Etat = HorsTemps;
+}
+
+bool DepasseDuree(const EtatGlobal& etat, const EntreeFrequence& e, uint32_t maintenant)
+{
+    return e.Etat == Sortie && (maintenant - e.DebutEmission) / 1000 > static_cast<uint32_t>(etat.Contraintes.DureeMaxSecondes);
 }

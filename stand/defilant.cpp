@@ -15,16 +15,6 @@ constexpr std::size_t LONGUEUR_REMARQUE = 40;
 constexpr std::string_view SEPARATEUR = "   ";
 constexpr std::string_view RIEN = " - - - - - - - - ";
 
-// The nodes still to come of one list, in rank order.
-std::vector<const EntreePlan*> AVenir(const EtatGlobal& etat, int32_t liste)
-{
-    std::vector<const EntreePlan*> noeuds;
-    for (const EntreePlan& e : etat.ListePlan)
-        if (e.Liste == liste && e.EtatVol == VolEnAttente) noeuds.push_back(&e);
-    std::stable_sort(noeuds.begin(), noeuds.end(), [](const EntreePlan* a, const EntreePlan* b) { return a->Rang < b->Rang; });
-    return noeuds;
-}
-
 // "%u %s %s   " for a flight, string 49 for a pause, the text of a remark.
 std::string Element(const EtatGlobal& etat, const EntreePlan& noeud)
 {
@@ -41,6 +31,15 @@ std::string Element(const EtatGlobal& etat, const EntreePlan& noeud)
 
 } // namespace
 
+std::vector<const EntreePlan*> NoeudsAVenir(const EtatGlobal& etat, int32_t liste)
+{
+    std::vector<const EntreePlan*> noeuds;
+    for (const EntreePlan& e : etat.ListePlan)
+        if (e.Liste == liste && e.EtatVol == VolEnAttente) noeuds.push_back(&e);
+    std::stable_sort(noeuds.begin(), noeuds.end(), [](const EntreePlan* a, const EntreePlan* b) { return a->Rang < b->Rang; });
+    return noeuds;
+}
+
 void MajTexteDefilant2(EtatGlobal& etat)
 {
     auto& texte = etat.TexteDefilant2;
@@ -49,7 +48,7 @@ void MajTexteDefilant2(EtatGlobal& etat)
     const bool file = etat.ModeSortie == ModeFileAttente;
     texte = file ? Texte(etat, 168) : Texte(etat, 169);
     int nommes = 0;
-    for (const EntreePlan* noeud : AVenir(etat, file ? FileAttente : PlanVols)) {
+    for (const EntreePlan* noeud : NoeudsAVenir(etat, file ? FileAttente : PlanVols)) {
         if (nommes == NB_ELEMENTS_DEFILANT2) break;
         const std::string element = Element(etat, *noeud);
         if (element.empty()) continue;

@@ -9,9 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace {
-
-QColor Couleur(CouleurTexte c)
+QColor CouleurDuTexte(CouleurTexte c)
 {
     switch (c) {
     case CouleurTexte::Orange: return Couleurs::Perturbee;
@@ -19,8 +17,6 @@ QColor Couleur(CouleurTexte c)
     default: return Couleurs::Blanc;
     }
 }
-
-} // namespace
 
 BoutonFrequence::BoutonFrequence(EtatGlobal& etat, int index, std::function<void(int)> clic, QWidget* parent)
     : QWidget(parent), etat_(etat), index_(index), clic_(std::move(clic))
@@ -37,7 +33,7 @@ void BoutonFrequence::paintEvent(QPaintEvent*)
     p.drawPixmap(rect(), Image(QString::fromLatin1(aspect.Image), size()));
     const Polices& polices = PolicesKoral(etat_);
     p.setFont(PetitePolice(etat_) ? polices.Petite : polices.Grande);
-    p.setPen(Couleur(aspect.Couleur));
+    p.setPen(CouleurDuTexte(aspect.Couleur));
     const EntreeFrequence& e = etat_.PlanFrequences[static_cast<std::size_t>(index_)];
     p.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, VersQString(VueChamp(e.Libelle)));
 }

@@ -2,6 +2,9 @@
 // "FenBut": one frequency of the board, painted by its state. Its objectName is
 // the entry's index.
 
+#include "shell/tableau.h"
+
+#include <QColor>
 #include <QWidget>
 
 #include <functional>
@@ -22,3 +25,6 @@ private:
     int index_;
     std::function<void(int)> clic_;
 };
+
+// The board's colour of a frequency's text.
+QColor CouleurDuTexte(CouleurTexte couleur);

@@ -17,6 +17,7 @@
 #include "shell/ui/bandeau.h"
 #include "shell/ui/bouton_frequence.h"
 #include "shell/ui/dialogues_information.h"
+#include "shell/ui/fenetre_publique.h"
 #include "shell/ui/images.h"
 #include "shell/ui/qt_textes.h"
 #include "shell/ui/ressources_qt.h"
@@ -30,11 +31,13 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QSettings>
 #include <QStyle>
 
 namespace {
@@ -154,7 +157,10 @@ FenetrePrincipale::FenetrePrincipale(EtatGlobal& etat, QWidget* parent) : QMainW
     setFocusPolicy(Qt::StrongFocus);
 }
 
-FenetrePrincipale::~FenetrePrincipale() = default;
+FenetrePrincipale::~FenetrePrincipale()
+{
+    delete public_;
+}
 
 QRect FenetrePrincipale::ZoneInterieure(const QScreen& ecran)
 {
@@ -207,6 +213,7 @@ void FenetrePrincipale::CreerMenus()
         for (const ElementMenu& e : m.Elements) ajouter(menu, e, ajouter);
     }
     for (int tri = 230; tri <= 233; ++tri) actions_[tri]->setCheckable(true);
+    actions_[COMMANDE_AFFICHAGE_PUBLIC]->setCheckable(true);
     for (int langue = 10; langue <= 15; ++langue) actions_[langue]->setEnabled(LangueDisponible(langue));
 }
 
@@ -281,17 +288,20 @@ void FenetrePrincipale::Commande(int commande, int notification)
     ExecuterCommande(etat_, *this, commande, notification);
     if (detruite_) return;
     for (Bandeau* d : defilants_) d->update();
+    SuivreAffichagePublic();
 }
 
 void FenetrePrincipale::TickSupervision()
 {
     SuperviserTemps(etat_, *this);
+    SuivreAffichagePublic();
 }
 
 void FenetrePrincipale::TickDefilant(int ligne)
 {
     FaireDefiler(ligne == DEFILANT_SORTIES ? etat_.BandeauSorties : etat_.TexteDefilant2);
     defilants_[ligne - 1]->update();
+    if (ligne == DEFILANT_SORTIES) SuivreAffichagePublic();
 }
 
 void FenetrePrincipale::TickSauvegarde()
@@ -363,6 +373,7 @@ void FenetrePrincipale::DisposerTableau()
         boutons_.push_back(b);
     }
     Fleches();
+    SuivreAffichagePublic();
 }
 
 void FenetrePrincipale::Fleches()
@@ -382,6 +393,7 @@ void FenetrePrincipale::RafraichirTableau()
     Fleches();
     for (Bandeau* d : defilants_) d->update();
     setFocus();
+    SuivreAffichagePublic();
 }
 
 void FenetrePrincipale::RedessinerTout()
@@ -442,6 +454,7 @@ void FenetrePrincipale::ActualiserMenus()
     for (int tri = 0; tri < 4; ++tri) actions_[230 + tri]->setChecked(tri == etat_.CleTri);
     actions_[217]->setEnabled(!etat_.HistoriqueActif);
     actions_[218]->setEnabled(etat_.HistoriqueActif);
+    actions_[COMMANDE_AFFICHAGE_PUBLIC]->setChecked(!public_.isNull());
 }
 
 void FenetrePrincipale::MettreAJourTitre()
@@ -456,8 +469,74 @@ void FenetrePrincipale::FermerAide()
     if (FermetureAide) FermetureAide();
 }
 
+void FenetrePrincipale::BasculerAffichagePublic()
+{
+    if (!public_) return OuvrirAffichagePublic();
+    // Forgotten at once: it is deleted once closed, and is not told of changes meanwhile.
+    FenetrePublique* ouvert = public_;
+    public_ = nullptr;
+    ouvert->close();
+}
+
+void FenetrePrincipale::OuvrirAffichagePublic()
+{
+    const QList<QScreen*> ecrans = QGuiApplication::screens();
+    QScreen* ecran = nullptr;
+    if (ecrans.size() > 1) {
+        QStringList noms, choix;
+        for (int i = 0; i < ecrans.size(); ++i) {
+            noms << ecrans[i]->name();
+            const QSize t = ecrans[i]->size();
+            choix << VersQString(FormaterTexte(Texte(etat_, 218), i + 1, ecrans[i]->name().toStdString().c_str(), t.width(), t.height()));
+        }
+        QSettings reglages(QStringLiteral("TRAX"), QStringLiteral("Koralis"));
+        std::vector<std::string> lesNoms;
+        for (const QString& n : noms) lesNoms.push_back(n.toStdString());
+        const int propose = EcranPropose(lesNoms, reglages.value(QStringLiteral("EcranPublic")).toString().toStdString(),
+                                         static_cast<int>(ecrans.indexOf(screen())));
+        const int i = ChoixEcran ? ChoixEcran(choix, propose) : DemanderEcran(choix, propose);
+        if (i < 0 || i >= ecrans.size()) return;
+        ecran = ecrans[i];
+        reglages.setValue(QStringLiteral("EcranPublic"), noms[i]);
+    }
+    public_ = new FenetrePublique(etat_);
+    public_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(public_, &QObject::destroyed, this, [this, ouvert = public_.data()] {
+        if (public_ == ouvert) public_ = nullptr;
+        if (!detruite_) ActualiserMenus();
+    });
+    if (ecran) {
+        public_->setScreen(ecran);
+        public_->setGeometry(ecran->geometry());
+        public_->showFullScreen();
+    } else {
+        // One screen: a window of its own beside the stand, the operator places it.
+        public_->resize(TailleDessin() * 3 / 4);
+        public_->show();
+    }
+    activateWindow();
+}
+
+int FenetrePrincipale::DemanderEcran(const QStringList& choix, int propose)
+{
+    bool ok = false;
+    const QString choisi = QInputDialog::getItem(this, TexteQt(etat_, 211), TexteQt(etat_, 217), choix, propose, false, &ok);
+    return ok ? static_cast<int>(choix.indexOf(choisi)) : -1;
+}
+
+FenetrePublique* FenetrePrincipale::AffichagePublic() const
+{
+    return public_;
+}
+
+void FenetrePrincipale::SuivreAffichagePublic()
+{
+    if (public_) public_->Rafraichir();
+}
+
 void FenetrePrincipale::Detruire()
 {
+    delete public_;
     detruite_ = true;
     supervision_.stop();
     defilant1_.stop();

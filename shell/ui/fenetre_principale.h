@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QMainWindow>
 #include <QPixmap>
+#include <QPointer>
 #include <QTimer>
 
 #include <functional>
@@ -19,6 +20,7 @@ class QScreen;
 class QLineEdit;
 class QMenu;
 class Bandeau;
+class FenetrePublique;
 class BoutonCommande;
 class BoutonFrequence;
 class BoutonImage;
@@ -40,6 +42,10 @@ public:
     std::function<int(QMenu&)> ChoixMenu;
     // Closes the help window at quit.
     std::function<void()> FermetureAide;
+    // Chooses the screen of the public display when there are several: the
+    // index in `ecrans`, -1 to give up; tests replace it.
+    std::function<int(const QStringList& ecrans, int propose)> ChoixEcran;
+    FenetrePublique* AffichagePublic() const;
     // The club's own logo when it has one.
     void DefinirLogo(QPixmap logo);
 
@@ -77,6 +83,7 @@ public:
     void ActualiserModes() override;
     void ActualiserMenus() override;
     void MettreAJourTitre() override;
+    void BasculerAffichagePublic() override;
     void FermerAide() override;
     void Detruire() override;
 
@@ -97,6 +104,10 @@ private:
     QSize TailleDessin() const;
     // The window at the top left of the screen's free area, at its design size.
     void Replacer();
+    void OuvrirAffichagePublic();
+    int DemanderEcran(const QStringList& choix, int propose);
+    // The public display follows every change the stand makes.
+    void SuivreAffichagePublic();
 
     EtatGlobal& etat_;
     Fond* fond_ = nullptr;
@@ -112,5 +123,6 @@ private:
     BoutonImage* gauche_ = nullptr;
     BoutonImage* droite_ = nullptr;
     QTimer supervision_, defilant1_, defilant2_, sauvegarde_;
+    QPointer<FenetrePublique> public_;
     bool detruite_ = false;
 };
