@@ -67,108 +67,141 @@ void FenetrePublique::Rafraichir()
     update();
 }
 
+// The zones of the window, top to bottom, each laid out for the window's size.
+class FenetrePublique::Mise {
+public:
+    Mise(const VuePublique& vue, const QFont& police, QSize taille)
+        : vue_(vue), l_(taille.width()), h_(taille.height()), marge_(std::max(4, h_ / 80)), grasse_(police), normale_(police)
+    {
+        grasse_.setBold(true);
+        normale_.setBold(false);
+    }
+
+    Dessin Disposer()
+    {
+        const int basBandeau = Bandeau(EnTete());
+        const int hautLegende = Legende();
+        const int largeurListe = vue_.AvecSuivants() ? l_ * 3 / 10 : 0;
+        const QRect grille(marge_, basBandeau + marge_, l_ - 2 * marge_ - (largeurListe ? largeurListe + marge_ : 0),
+                           hautLegende - basBandeau - 2 * marge_);
+        Grille(grille);
+        if (largeurListe) Liste(QRect(grille.right() + marge_, grille.top(), largeurListe, grille.height()));
+        return d_;
+    }
+
+private:
+    void Ecrire(QRect zone, const QString& t, const QFont& police, int drapeaux, QColor couleur, int pixels)
+    {
+        d_.Textes.push_back({zone, t, Ajustee(police, pixels, {t}, zone.width()), drapeaux, couleur});
+    }
+
+    // The meeting, the mode, the clock; the bottom of the heading.
+    int EnTete()
+    {
+        const int haut = h_ * 3 / 40;
+        const QRect titre(marge_, marge_, l_ * 2 / 5, haut), mode(titre.right() + marge_, marge_, l_ * 2 / 5 - 2 * marge_, haut);
+        const QRect heure(mode.right() + marge_, marge_, l_ - mode.right() - 2 * marge_, haut);
+        Ecrire(titre, VersQString(vue_.Titre), grasse_, LIGNE, Couleurs::Blanc, haut * 6 / 10);
+        Ecrire(mode, VersQString(vue_.Mode), grasse_, CENTRE, Couleurs::Blanc, haut * 45 / 100);
+        Ecrire(heure, VersQString(vue_.Heure), grasse_, DROITE, Couleurs::Blanc, haut * 6 / 10);
+        return titre.bottom();
+    }
+
+    // The ticker of the transmitters out, under `haut`; its bottom.
+    int Bandeau(int haut)
+    {
+        const QRect bandeau(marge_, haut + marge_, l_ - 2 * marge_, h_ * 6 / 100);
+        d_.Bandeaux.push_back(bandeau);
+        const QString enLAir = VersQString(vue_.TitreSorties);
+        const QFont police = Ajustee(grasse_, bandeau.height() * 55 / 100, {enLAir}, bandeau.width() / 3);
+        const QRect etiquette(bandeau.left() + marge_, bandeau.top(), QFontMetrics(police).horizontalAdvance(enLAir) + marge_,
+                              bandeau.height());
+        d_.Textes.push_back({etiquette, enLAir, police, LIGNE, Couleurs::Noir});
+        d_.Textes.push_back({bandeau.adjusted(etiquette.width() + 2 * marge_, 0, -marge_, 0), VersQString(vue_.Sorties), police,
+                             LIGNE, Couleurs::Sortie, true});
+        return bandeau.bottom();
+    }
+
+    // The legend along the bottom; its top.
+    int Legende()
+    {
+        const int bas = h_ - marge_, haut = h_ * 5 / 100, cote = haut * 6 / 10;
+        const int largeur = (l_ - 2 * marge_) / static_cast<int>(IMAGES_LEGENDE.size());
+        QStringList mots;
+        for (const std::string& m : vue_.Legende) mots << VersQString(m);
+        const QFont police = Ajustee(normale_, haut * 5 / 10, mots, largeur - cote - 3 * marge_);
+        for (int i = 0; i < static_cast<int>(mots.size()) && i < static_cast<int>(IMAGES_LEGENDE.size()); ++i) {
+            const int x = marge_ + i * largeur;
+            d_.Images.push_back({QRect(x, bas - haut + (haut - cote) / 2, cote, cote), QString::fromLatin1(IMAGES_LEGENDE[i])});
+            d_.Textes.push_back({QRect(x + cote + marge_, bas - haut, largeur - cote - 2 * marge_, haut), mots[i], police, LIGNE,
+                                 Couleurs::Blanc});
+        }
+        return bas - haut;
+    }
+
+    // The frequencies in the board's pictures, one text size for all.
+    void Grille(const QRect& zone)
+    {
+        const GrillePublique g = DisposerGrille(static_cast<int>(vue_.Cases.size()), zone.width(), zone.height());
+        const int ecart = std::max(2, g.Hauteur / 12);
+        QStringList lignes;
+        for (const CasePublique& c : vue_.Cases) lignes << VersQString(c.Libelle) << SecondeLigne(c);
+        const QFont police = Ajustee(grasse_, g.Texte, lignes, (g.Largeur - ecart) * 92 / 100);
+        for (int i = 0; i < static_cast<int>(vue_.Cases.size()); ++i) {
+            const CasePublique& c = vue_.Cases[static_cast<std::size_t>(i)];
+            const QRect cellule(zone.left() + (i / g.Lignes) * g.Largeur, zone.top() + (i % g.Lignes) * g.Hauteur,
+                                g.Largeur - ecart, g.Hauteur - ecart);
+            d_.Images.push_back({cellule, QString::fromLatin1(c.Aspect.Image)});
+            const QColor couleur = CouleurDuTexte(c.Aspect.Couleur);
+            if (c.Duree.empty()) {
+                d_.Textes.push_back({cellule, VersQString(c.Libelle), police, CENTRE, couleur});
+                continue;
+            }
+            const QRect haut(cellule.left(), cellule.top(), cellule.width(), cellule.height() / 2);
+            d_.Textes.push_back({haut, VersQString(c.Libelle), police, CENTRE, couleur});
+            d_.Textes.push_back({haut.translated(0, haut.height()), SecondeLigne(c), police, CENTRE, couleur});
+        }
+    }
+
+    // Who is next: the heading, a line a pilot (card, name, frequency), the pause.
+    void Liste(const QRect& liste)
+    {
+        d_.Bandeaux.push_back(liste);
+        const int ligne = liste.height() / LIGNES_LISTE;
+        const QRect dedans = liste.adjusted(marge_, 0, -marge_, 0);
+        auto rang = [&](int i) { return QRect(dedans.left(), liste.top() + i * ligne, dedans.width(), ligne); };
+        Ecrire(rang(0), VersQString(vue_.TitreSuivants), grasse_, LIGNE, Couleurs::Noir, ligne * 6 / 10);
+        const int colNumero = dedans.width() * 15 / 100, colFrequence = dedans.width() * 33 / 100;
+        const int colNom = dedans.width() - colNumero - colFrequence;
+        QStringList numeros, noms, frequences;
+        for (const LignePublique& s : vue_.Suivants) {
+            numeros << QString::number(s.Numero);
+            noms << VersQString(s.Nom);
+            frequences << VersQString(s.Frequence);
+        }
+        QFont police = Ajustee(normale_, ligne * 55 / 100, numeros, colNumero - marge_);
+        police = Ajustee(police, police.pixelSize(), noms, colNom - marge_);
+        police = Ajustee(police, police.pixelSize(), frequences, colFrequence);
+        for (int i = 0; i < static_cast<int>(numeros.size()); ++i) {
+            const QRect r = rang(i + 1);
+            d_.Textes.push_back({r.adjusted(0, 0, colNumero - marge_ - r.width(), 0), numeros[i], police, DROITE, Couleurs::Sortie});
+            d_.Textes.push_back({QRect(r.left() + colNumero, r.top(), colNom - marge_, ligne), noms[i], police, LIGNE, Couleurs::Noir});
+            d_.Textes.push_back({r.adjusted(r.width() - colFrequence, 0, 0, 0), frequences[i], police, DROITE, Couleurs::Noir});
+        }
+        if (numeros.isEmpty()) Ecrire(rang(1), VersQString(vue_.SansSuivant), normale_, LIGNE, Couleurs::Noir, ligne * 55 / 100);
+        if (!vue_.ProchainePause.empty())
+            Ecrire(rang(LIGNES_LISTE - 1), VersQString(vue_.ProchainePause), grasse_, LIGNE, Couleurs::Alerte, ligne * 55 / 100);
+    }
+
+    const VuePublique& vue_;
+    const int l_, h_, marge_;
+    QFont grasse_, normale_;
+    Dessin d_;
+};
+
 FenetrePublique::Dessin FenetrePublique::Disposer() const
 {
-    Dessin d;
-    const int l = width(), h = height();
-    const int marge = std::max(4, h / 80);
-    QFont grasse = PolicesKoral(etat_).Grande;
-    grasse.setBold(true);
-    QFont normale = grasse;
-    normale.setBold(false);
-
-    // The heading: the meeting, the mode, the clock.
-    const int haut = h * 3 / 40;
-    const QRect titre(marge, marge, l * 2 / 5, haut), mode(titre.right() + marge, marge, l * 2 / 5 - 2 * marge, haut);
-    const QRect heure(mode.right() + marge, marge, l - mode.right() - 2 * marge, haut);
-    auto texte = [&d](QRect zone, const QString& t, const QFont& police, int drapeaux, QColor couleur, int pixels) {
-        d.Textes.push_back({zone, t, Ajustee(police, pixels, {t}, zone.width()), drapeaux, couleur});
-    };
-    texte(titre, VersQString(vue_.Titre), grasse, LIGNE, Couleurs::Blanc, haut * 6 / 10);
-    texte(mode, VersQString(vue_.Mode), grasse, CENTRE, Couleurs::Blanc, haut * 45 / 100);
-    texte(heure, VersQString(vue_.Heure), grasse, DROITE, Couleurs::Blanc, haut * 6 / 10);
-
-    // The ticker of the transmitters out.
-    const QRect bandeau(marge, titre.bottom() + marge, l - 2 * marge, h * 6 / 100);
-    d.Bandeaux.push_back(bandeau);
-    const QString enLAir = VersQString(vue_.TitreSorties);
-    const QFont policeBandeau = Ajustee(grasse, bandeau.height() * 55 / 100, {enLAir}, bandeau.width() / 3);
-    const QRect etiquette(bandeau.left() + marge, bandeau.top(), QFontMetrics(policeBandeau).horizontalAdvance(enLAir) + marge,
-                          bandeau.height());
-    d.Textes.push_back({etiquette, enLAir, policeBandeau, LIGNE, Couleurs::Noir});
-    d.Textes.push_back({bandeau.adjusted(etiquette.width() + 2 * marge, 0, -marge, 0), VersQString(vue_.Sorties),
-                        policeBandeau, LIGNE, Couleurs::Sortie, true});
-
-    // The legend along the bottom.
-    const int basLegende = h - marge, hautLegende = h * 5 / 100;
-    const int largeurLegende = (l - 2 * marge) / static_cast<int>(IMAGES_LEGENDE.size());
-    QStringList mots;
-    for (const std::string& m : vue_.Legende) mots << VersQString(m);
-    const int cote = hautLegende * 6 / 10;
-    const QFont policeLegende = Ajustee(normale, hautLegende * 5 / 10, mots, largeurLegende - cote - 3 * marge);
-    for (int i = 0; i < static_cast<int>(mots.size()) && i < static_cast<int>(IMAGES_LEGENDE.size()); ++i) {
-        const int x = marge + i * largeurLegende;
-        d.Images.push_back({QRect(x, basLegende - hautLegende + (hautLegende - cote) / 2, cote, cote), QString::fromLatin1(IMAGES_LEGENDE[i])});
-        d.Textes.push_back({QRect(x + cote + marge, basLegende - hautLegende, largeurLegende - cote - 2 * marge, hautLegende),
-                            mots[i], policeLegende, LIGNE, Couleurs::Blanc});
-    }
-
-    // The frequencies, and beside them who is next.
-    const int haut0 = bandeau.bottom() + marge, bas0 = basLegende - hautLegende - marge;
-    const int largeurListe = vue_.AvecSuivants() ? l * 3 / 10 : 0;
-    const QRect grille(marge, haut0, l - 2 * marge - (largeurListe ? largeurListe + marge : 0), bas0 - haut0);
-    const GrillePublique g = DisposerGrille(static_cast<int>(vue_.Cases.size()), grille.width(), grille.height());
-    const int ecart = std::max(2, g.Hauteur / 12);
-    QStringList lignesCases;
-    for (const CasePublique& c : vue_.Cases) lignesCases << VersQString(c.Libelle) << SecondeLigne(c);
-    const QFont policeCase = Ajustee(grasse, g.Texte, lignesCases, (g.Largeur - ecart) * 92 / 100);
-    for (int i = 0; i < static_cast<int>(vue_.Cases.size()); ++i) {
-        const CasePublique& c = vue_.Cases[static_cast<std::size_t>(i)];
-        const QRect zone(grille.left() + (i / g.Lignes) * g.Largeur, grille.top() + (i % g.Lignes) * g.Hauteur,
-                         g.Largeur - ecart, g.Hauteur - ecart);
-        d.Images.push_back({zone, QString::fromLatin1(c.Aspect.Image)});
-        const QColor couleur = CouleurDuTexte(c.Aspect.Couleur);
-        if (c.Duree.empty()) {
-            d.Textes.push_back({zone, VersQString(c.Libelle), policeCase, CENTRE, couleur});
-            continue;
-        }
-        const QRect haut1(zone.left(), zone.top(), zone.width(), zone.height() / 2);
-        d.Textes.push_back({haut1, VersQString(c.Libelle), policeCase, CENTRE, couleur});
-        d.Textes.push_back({haut1.translated(0, haut1.height()), SecondeLigne(c), policeCase, CENTRE, couleur});
-    }
-    if (!largeurListe) return d;
-
-    const QRect liste(grille.right() + marge, haut0, largeurListe, bas0 - haut0);
-    d.Bandeaux.push_back(liste);
-    const int ligne = liste.height() / LIGNES_LISTE;
-    const QRect interieur = liste.adjusted(marge, 0, -marge, 0);
-    texte(QRect(interieur.left(), liste.top(), interieur.width(), ligne), VersQString(vue_.TitreSuivants), grasse, LIGNE,
-          Couleurs::Noir, ligne * 6 / 10);
-    // Three columns: the card, the name, the frequency.
-    const int colNumero = interieur.width() * 15 / 100, colFrequence = interieur.width() * 33 / 100;
-    const int colNom = interieur.width() - colNumero - colFrequence;
-    QStringList numeros, noms, frequences;
-    for (const LignePublique& s : vue_.Suivants) {
-        numeros << QString::number(s.Numero);
-        noms << VersQString(s.Nom);
-        frequences << VersQString(s.Frequence);
-    }
-    QFont police = Ajustee(normale, ligne * 55 / 100, numeros, colNumero - marge);
-    police = Ajustee(police, police.pixelSize(), noms, colNom - marge);
-    police = Ajustee(police, police.pixelSize(), frequences, colFrequence);
-    for (int i = 0; i < static_cast<int>(vue_.Suivants.size()); ++i) {
-        const int y = liste.top() + (i + 1) * ligne;
-        d.Textes.push_back({QRect(interieur.left(), y, colNumero - marge, ligne), numeros[i], police, DROITE, Couleurs::Sortie});
-        d.Textes.push_back({QRect(interieur.left() + colNumero, y, colNom - marge, ligne), noms[i], police, LIGNE, Couleurs::Noir});
-        d.Textes.push_back({QRect(interieur.right() - colFrequence, y, colFrequence, ligne), frequences[i], police, DROITE,
-                            Couleurs::Noir});
-    }
-    const QRect fin(interieur.left(), liste.top() + (static_cast<int>(vue_.Suivants.size()) + 1) * ligne, interieur.width(), ligne);
-    if (vue_.Suivants.empty()) texte(fin, VersQString(vue_.SansSuivant), normale, LIGNE, Couleurs::Noir, ligne * 55 / 100);
-    if (!vue_.ProchainePause.empty())
-        texte(QRect(interieur.left(), liste.top() + (LIGNES_LISTE - 1) * ligne, interieur.width(), ligne),
-              VersQString(vue_.ProchainePause), grasse, LIGNE, Couleurs::Alerte, ligne * 55 / 100);
-    return d;
+    return Mise(vue_, PolicesKoral(etat_).Grande, size()).Disposer();
 }
 
 void FenetrePublique::paintEvent(QPaintEvent*)

@@ -45,6 +45,7 @@ protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
+    class Mise;
     EtatGlobal& etat_;
     VuePublique vue_;
     QTimer horloge_;
