@@ -471,11 +471,8 @@ void FenetrePrincipale::FermerAide()
 
 void FenetrePrincipale::BasculerAffichagePublic()
 {
-    if (!public_) return OuvrirAffichagePublic();
-    // Forgotten at once: it is deleted once closed, and is not told of changes meanwhile.
-    FenetrePublique* ouvert = public_;
-    public_ = nullptr;
-    ouvert->close();
+    if (public_) public_->close();
+    else OuvrirAffichagePublic();
 }
 
 void FenetrePrincipale::OuvrirAffichagePublic()
@@ -501,10 +498,11 @@ void FenetrePrincipale::OuvrirAffichagePublic()
     }
     public_ = new FenetrePublique(etat_);
     public_->setAttribute(Qt::WA_DeleteOnClose);
-    connect(public_, &QObject::destroyed, this, [this, ouvert = public_.data()] {
+    // Closed from here or by the window system: forgotten at once, deleted later.
+    public_->Fermee = [this, ouvert = public_.data()] {
         if (public_ == ouvert) public_ = nullptr;
-        if (!detruite_) ActualiserMenus();
-    });
+        ActualiserMenus();
+    };
     if (ecran) {
         public_->setScreen(ecran);
         public_->setGeometry(ecran->geometry());

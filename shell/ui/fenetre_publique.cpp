@@ -6,6 +6,7 @@
 #include "shell/ui/qt_textes.h"
 #include "shell/ui/ressources_qt.h"
 
+#include <QCloseEvent>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -202,6 +203,12 @@ private:
 FenetrePublique::Dessin FenetrePublique::Disposer() const
 {
     return Mise(vue_, PolicesKoral(etat_).Grande, size()).Disposer();
+}
+
+void FenetrePublique::closeEvent(QCloseEvent* e)
+{
+    QWidget::closeEvent(e);
+    if (e->isAccepted() && Fermee) Fermee();
 }
 
 void FenetrePublique::paintEvent(QPaintEvent*)

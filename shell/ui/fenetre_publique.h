@@ -10,11 +10,16 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
+
 struct EtatGlobal;
 
 class FenetrePublique : public QWidget {
 public:
     explicit FenetrePublique(EtatGlobal& etat, QWidget* parent = nullptr);
+
+    // Called when the window closes (it is deleted afterwards).
+    std::function<void()> Fermee;
 
     // Recomputes the view and asks for a repaint (painted when the stand is idle).
     void Rafraichir();
@@ -43,6 +48,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void closeEvent(QCloseEvent* e) override;
 
 private:
     class Mise;

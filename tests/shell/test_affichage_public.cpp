@@ -79,7 +79,8 @@ TEST(VuePublique, AFlightTurnsOverTimeAtTheLimitOnlyWhenTheLimitIsOn)
                          Cas{false, 3600000, EtatPublic::Sortie, "60:00"}}) {
         r.etat.Contraintes.TempsLimite = c.limite;
         r.port.Horloge = r.Entree(35010).DebutEmission + c.ecoule;
-        const CasePublique& sortie = CaseDe(CalculerVuePublique(r.etat), 35010);
+        const VuePublique v = CalculerVuePublique(r.etat);
+        const CasePublique& sortie = CaseDe(v, 35010);
         EXPECT_EQ(sortie.Etat, c.etat) << c.ecoule;
         EXPECT_EQ(sortie.Duree, c.duree);
         // The display only reads: the board marks the entry at its own time.
