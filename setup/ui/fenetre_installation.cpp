@@ -1,9 +1,9 @@
 #include "setup/ui/fenetre_installation.h"
 
-#include "engine/cp1252.h"
 #include "engine/textes.h"
 #include "shell/ui/controles.h"
 #include "shell/ui/images.h"
+#include "shell/ui/qt_textes.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -24,7 +24,7 @@ namespace {
 constexpr int PAS_X = 256;
 constexpr int PAS_Y = 190;
 
-QString T(int langue, int n) { return QString::fromStdString(Cp1252VersUtf8(TexteDansLangue(langue, n))).replace('\r', '\n'); }
+QString T(int langue, int n) { return VersQString(TexteDansLangue(langue, n)); }
 
 QPushButton* Bouton(QWidget* parent, int id, int langue, int texte)
 {

@@ -1,10 +1,10 @@
 // koralsetup: installs the stand from the folder it is started from.
 //   koralsetup              the installation, its dialogs over a full-screen window
 //   koralsetup --uninstall  the program folder and its launchers removed, the data kept
-#include "engine/cp1252.h"
 #include "engine/textes.h"
 #include "setup/installation.h"
 #include "setup/ui/fenetre_installation.h"
+#include "shell/ui/qt_textes.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -19,8 +19,7 @@ int main(int argc, char** argv)
     fenetre.show();
     if (QApplication::arguments().contains(QStringLiteral("--uninstall"))) {
         const int message = Desinstaller(dossiers) ? 818 : 819;
-        QMessageBox::information(&fenetre, QString::fromStdString(Cp1252VersUtf8(TexteDansLangue(langue, 800))),
-                                 QString::fromStdString(Cp1252VersUtf8(TexteDansLangue(langue, message))));
+        QMessageBox::information(&fenetre, VersQString(TexteDansLangue(langue, 800)), VersQString(TexteDansLangue(langue, message)));
         return 0;
     }
     PlateformeInstallationQt plateforme(langue, &fenetre);

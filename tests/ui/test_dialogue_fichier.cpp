@@ -7,6 +7,7 @@
 #include "tests/ui/support/captures.h"
 #include "tests/support/dossier_temporaire.h"
 #include "tests/support/meeting.h"
+#include "tests/ui/support/controles_test.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -15,13 +16,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-void Cliquer(QWidget& d, int id)
-{
-    auto* b = d.findChild<QPushButton*>(QString::number(id));
-    ASSERT_NE(b, nullptr) << id;
-    QTest::mouseClick(b, Qt::LeftButton);
-}
 
 struct Dialfic : ::testing::Test {
     Reunion r;

@@ -11,6 +11,7 @@
 #include "stand/ui/dialogue_sortie_fiches.h"
 #include "tests/stand/stand_test.h"
 #include "tests/ui/support/captures.h"
+#include "tests/ui/support/controles_test.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -25,9 +26,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-template <class T>
-T* Controle(QWidget& d, int id) { return d.findChild<T*>(QString::number(id)); }
 
 // Forty pilots on a plan of four bands, one of them in flight and one stopped.
 void Quarante(ReunionStand& r)

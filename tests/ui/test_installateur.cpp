@@ -3,6 +3,7 @@
 #include "setup/ui/fenetre_installation.h"
 #include "tests/support/dossier_temporaire.h"
 #include "tests/ui/support/captures.h"
+#include "tests/ui/support/controles_test.h"
 #include "tests/ui/support/reponses_dialogues.h"
 
 #include <QApplication>
@@ -18,16 +19,6 @@ namespace fs = std::filesystem;
 using ::testing::ElementsAre;
 
 namespace {
-
-template <class T = QWidget>
-T* Controle(QWidget& d, int id)
-{
-    T* w = d.findChild<T*>(QString::number(id));
-    EXPECT_NE(w, nullptr) << "control " << id << " of " << d.objectName().toStdString();
-    return w;
-}
-
-void Cliquer(QWidget& d, int id) { Controle<QPushButton>(d, id)->click(); }
 
 // A user's home of its own, whose documents folder has a translated name and
 // does not exist yet; the environment comes back afterwards.

@@ -12,6 +12,7 @@
 #include "tests/ui/support/captures.h"
 #include "tests/support/dossier_temporaire.h"
 #include "tests/support/meeting.h"
+#include "tests/ui/support/controles_test.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -22,19 +23,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-template <class T = QWidget>
-T* Controle(QWidget& dialogue, int id)
-{
-    T* w = dialogue.findChild<T*>(QString::number(id));
-    EXPECT_NE(w, nullptr) << "control " << id << " of " << dialogue.objectName().toStdString();
-    return w;
-}
-
-void Cliquer(QWidget& dialogue, int id)
-{
-    if (auto* b = Controle<QPushButton>(dialogue, id)) QTest::mouseClick(b, Qt::LeftButton);
-}
 
 QListWidgetItem* LigneDe(QListWidget* liste, const QString& texte)
 {
