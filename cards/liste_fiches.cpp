@@ -166,7 +166,7 @@ SuitePilotes ListePilotes::Supprimer(int ligne)
     Journaliser(etat_, *fiche, EVT_SUPPRESSION);
     RetirerNoeudsDeFiche(etat_, numero);
     if (EntreeFrequence* e = ChercheFrequence(etat_, fiche->Frequence); e && e->NbUtilisateurs > 0) --e->NbUtilisateurs;
-    etat_.Fiches.remove_if([numero](const FicheVol& f) { return f.Numero == numero; });
+    RetirerFiche(etat_, numero);
     SauverManifestation(etat_);
     Remplir();
     RecompteSorties(etat_);

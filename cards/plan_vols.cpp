@@ -4,6 +4,7 @@
 #include "engine/etat.h"
 #include "engine/format.h"
 #include "engine/frequences.h"
+#include "engine/lignes_cartes.h"
 #include "engine/messages.h"
 #include "engine/textes.h"
 #include "engine/tri.h"
@@ -118,25 +119,20 @@ LignePlan LigneDuPlan(const EtatGlobal& etat, const EntreePlan& n)
 {
     const FicheVol* f = ChercheFiche(etat, n.NumeroFiche);
     if (!f) return {n.NumeroFiche, Formater("%03u", static_cast<unsigned>(n.NumeroFiche)), "VIDE"};
-    const std::string modele(VueChamp(f->Modele));
+    const bool passe = n.EtatVol == VolTermine;
+    const char* image = "VIDE";
     switch (GenreDe(n.NumeroFiche)) {
-    case GenreNoeud::Remarque:
-        return {n.NumeroFiche, Formater("%04u  %s ", static_cast<unsigned>(n.NumeroFiche), modele.c_str()),
-                n.EtatVol == VolTermine ? "REMARQUE2" : "REMARQUE"};
-    case GenreNoeud::Pause:
-        return {n.NumeroFiche, Formater("  %03u", static_cast<unsigned>(FICHE_PAUSE)), n.EtatVol == VolTermine ? "PAUSE2" : "PAUSE"};
+    case GenreNoeud::Remarque: image = passe ? "REMARQUE2" : "REMARQUE"; break;
+    case GenreNoeud::Pause: image = passe ? "PAUSE2" : "PAUSE"; break;
     case GenreNoeud::Vol:
+        image = n.EtatVol == VolEnCours             ? "BMPENVOL"
+                : passe && (n.Problemes & VOL_SAUTE) ? "VOLSAUTE"
+                : passe                              ? "AVOLE"
+                : n.Problemes                        ? "BMPDANGER"
+                                                     : "VIDE";
         break;
     }
-    std::string texte = Formater("  %03u   %s   %-12s ", static_cast<unsigned>(n.NumeroFiche), LibelleFrequence(f->Frequence).c_str(),
-                                 std::string(VueChamp(f->Nom)).c_str());
-    if (!modele.empty()) texte += Formater(" =>  %s ", modele.c_str());
-    const char* image = n.EtatVol == VolEnCours                         ? "BMPENVOL"
-                        : n.EtatVol == VolTermine && (n.Problemes & VOL_SAUTE) ? "VOLSAUTE"
-                        : n.EtatVol == VolTermine                              ? "AVOLE"
-                        : n.Problemes                                          ? "BMPDANGER"
-                                                                               : "VIDE";
-    return {n.NumeroFiche, std::move(texte), image};
+    return {n.NumeroFiche, TexteNoeudPlan(n, *f), image};
 }
 
 void EffacerPlan(EtatGlobal& etat)
@@ -151,7 +147,7 @@ void EffacerPlan(EtatGlobal& etat)
     for (EntreePlan* n : plan) {
         const int32_t numero = n->NumeroFiche;
         if (FicheVol* f = ChercheFiche(etat, numero, 0); f && EstFichePilote(numero)) f->NbVolsPlanifies = 0;
-        if (EstRemarque(numero)) etat.Fiches.remove_if([numero](const FicheVol& f) { return f.Numero == numero; });
+        if (EstRemarque(numero)) RetirerFiche(etat, numero);
         RetirerNoeud(etat, *n);
     }
 }
@@ -276,7 +272,7 @@ void EditeurPlan::Supprimer(int ligne)
     }
     const int32_t numero = n->NumeroFiche;
     if (EstRemarque(numero)) {
-        etat_.Fiches.remove_if([numero](const FicheVol& f) { return f.Numero == numero; });
+        RetirerFiche(etat_, numero);
     } else if (FicheVol* f = ChercheFiche(etat_, numero, 0); f && EstFichePilote(numero) && f->NbVolsPlanifies > 0) {
         --f->NbVolsPlanifies;
     }
@@ -292,18 +288,23 @@ bool EditeurPlan::Ajouter(int ligne)
         AfficherMessageTexte(etat_, 3, BOUTONS_OK, SUJET_AIDE_AUCUNE_FICHE);
         return false;
     }
-    const int position = noeuds_.empty() ? 0 : ligne < 0 ? 1 : ligne + 1;
-    if (!SequenceExecutee(position)) return true;
+    if (!SequenceExecutee(PositionApres(ligne))) return true;
     // The remark goes where the flight would have gone.
     if (AfficherMessageTexte(etat_, 115, BOUTONS_OUI_NON, SUJET_AIDE_SEQUENCE + 100)) InsererRemarque(std::max(ligne, 0));
     return false;
 }
 
-// A new node for `numero` right after line `ligne`: the second line when none is
-// chosen, the first of an empty plan.
+// Where a node goes after line `ligne`: the second line when none is chosen,
+// the first of an empty plan.
+int EditeurPlan::PositionApres(int ligne) const
+{
+    return noeuds_.empty() ? 0 : ligne < 0 ? 1 : ligne + 1;
+}
+
+// A new node for `numero` right after line `ligne`.
 EntreePlan* EditeurPlan::Inserer(int ligne, int32_t numero)
 {
-    const int position = noeuds_.empty() ? 0 : std::min<int>(ligne < 0 ? 1 : ligne + 1, static_cast<int>(noeuds_.size()));
+    const int position = std::min<int>(PositionApres(ligne), static_cast<int>(noeuds_.size()));
     etat_.FicheCourante = numero;
     EntreePlan* n = NouvelleEntreePlan(etat_);
     if (!n) return nullptr;
@@ -322,7 +323,7 @@ void EditeurPlan::AjouterFiche(int ligne, int32_t numero)
     FicheVol* f = ChercheFiche(etat_, numero, 0);
     if (!f) return;
     const bool pilote = EstFichePilote(numero);
-    if (pilote && (f->Etat == Arretee || SequenceExecutee(noeuds_.empty() ? 0 : ligne < 0 ? 1 : ligne + 1))) {
+    if (pilote && (f->Etat == Arretee || SequenceExecutee(PositionApres(ligne)))) {
         etat_.Port.Bip();
         return;
     }
@@ -365,7 +366,7 @@ void EditeurPlan::InsererRemarque(int ligne)
     f->Etat = Arretee;
     CopierChamp(f->Modele, std::string_view(*texte).substr(0, LONGUEUR_REMARQUE_PLAN));
     // A remark whose node cannot be made leaves no card behind.
-    if (!Inserer(ligne, numero)) etat_.Fiches.remove_if([numero](const FicheVol& c) { return c.Numero == numero; });
+    if (!Inserer(ligne, numero)) RetirerFiche(etat_, numero);
 }
 
 void EditeurPlan::Modifier(int ligne)

@@ -104,6 +104,7 @@ private:
     bool AucunPilote() const;
     bool Fige(const EntreePlan* noeud) const;
     bool SequenceExecutee(int position) const;
+    int PositionApres(int ligne) const;
     void Echanger(int ligne, int autre);
     void Monter(int ligne);
     void Descendre(int ligne);

@@ -105,6 +105,11 @@ FicheVol* NouvelleFiche(EtatGlobal& etat)
     }
 }
 
+void RetirerFiche(EtatGlobal& etat, int32_t numero)
+{
+    etat.Fiches.remove_if([numero](const FicheVol& f) { return f.Numero == numero; });
+}
+
 EntreePlan* NouvelleEntreePlan(EtatGlobal& etat)
 {
     try {

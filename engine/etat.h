@@ -148,6 +148,8 @@ EntreePlan* ChercheRangDansListe(EtatGlobal& etat, int32_t rang, int32_t liste);
 void SignalerPointeurPerdu(EtatGlobal& etat, const char* fonction);
 
 FicheVol* NouvelleFiche(EtatGlobal& etat);
+// Removes the card `numero` (a remark leaving the plan, a deleted card).
+void RetirerFiche(EtatGlobal& etat, int32_t numero);
 EntreePlan* NouvelleEntreePlan(EtatGlobal& etat);
 // Takes a node out of its list; the nodes of higher rank in that list move up one.
 void RetirerNoeud(EtatGlobal& etat, const EntreePlan& noeud);

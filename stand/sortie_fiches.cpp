@@ -4,6 +4,7 @@
 #include "engine/etat.h"
 #include "engine/format.h"
 #include "engine/frequences.h"
+#include "engine/lignes_cartes.h"
 #include "engine/messages.h"
 #include "engine/textes.h"
 #include "engine/tri.h"
@@ -44,12 +45,6 @@ bool AucunPilote(EtatGlobal& etat)
 }
 
 void AucunEmetteur(EtatGlobal& etat) { AfficherMessageTexte(etat, 51); }
-
-std::string AvecModele(std::string texte, const FicheVol& f)
-{
-    if (f.Modele[0] != '\0') texte += Formater(" =>  %s ", std::string(VueChamp(f.Modele)).c_str());
-    return texte;
-}
 
 } // namespace
 
@@ -103,7 +98,7 @@ SortieAttente::SortieAttente(EtatGlobal& etat) : etat_(etat)
         enFile.insert(f->Numero);
         const std::string texte = Formater("  %s   %s   %-12s ", Texte3(f->Numero).c_str(),
                                            LibelleFrequence(f->Frequence).c_str(), Nom(*f).c_str());
-        file_.push_back({f->Numero, AvecModele(texte, *f), CarteBloquee(etat, *f) ? "FEUROUGE" : "FEUVERT"});
+        file_.push_back({f->Numero, texte + SuffixeModele(*f), CarteBloquee(etat, *f) ? "FEUROUGE" : "FEUVERT"});
     }
     if (AucunPilote(etat)) {
         file_.clear();
@@ -115,7 +110,7 @@ SortieAttente::SortieAttente(EtatGlobal& etat) : etat_(etat)
         if (!f) return;
         const std::string texte = Formater("  %s   %s   %s ", (" " + Texte3(numero)).c_str(),
                                            LibelleFrequence(f->Frequence).c_str(), Nom(*f).c_str());
-        autres_.push_back({numero, AvecModele(texte, *f), CarteBloquee(etat, *f) ? "FEUROUGE" : "FEUVERT"});
+        autres_.push_back({numero, texte + SuffixeModele(*f), CarteBloquee(etat, *f) ? "FEUROUGE" : "FEUVERT"});
     }
     if (Vide()) AucunEmetteur(etat);
 }

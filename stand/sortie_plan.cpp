@@ -5,6 +5,7 @@
 #include "engine/etat.h"
 #include "engine/format.h"
 #include "engine/frequences.h"
+#include "engine/lignes_cartes.h"
 #include "engine/messages.h"
 #include "engine/textes.h"
 #include "engine/tri.h"
@@ -50,14 +51,9 @@ bool VolBloque(EtatGlobal& etat, const FicheVol& f)
 
 LigneCarte LigneDe(EtatGlobal& etat, const EntreePlan& n, const FicheVol& f)
 {
-    if (EstRemarque(n.NumeroFiche))
-        return {n.NumeroFiche, Formater("%04u  %s ", static_cast<unsigned>(n.NumeroFiche), std::string(VueChamp(f.Modele)).c_str()),
-                "REMARQUE"};
-    if (n.NumeroFiche == FICHE_PAUSE) return {FICHE_PAUSE, Formater("  %03u", static_cast<unsigned>(FICHE_PAUSE)), "PAUSE"};
-    std::string texte = Formater("  %03u   %s   %-12s ", static_cast<unsigned>(f.Numero), LibelleFrequence(f.Frequence).c_str(),
-                                 std::string(VueChamp(f.Nom)).c_str());
-    if (f.Modele[0] != '\0') texte += Formater(" =>  %s ", std::string(VueChamp(f.Modele)).c_str());
-    return {f.Numero, std::move(texte), VolBloque(etat, f) ? "FEUROUGE" : "FEUVERT"};
+    if (EstRemarque(n.NumeroFiche)) return {n.NumeroFiche, TexteNoeudPlan(n, f), "REMARQUE"};
+    if (n.NumeroFiche == FICHE_PAUSE) return {FICHE_PAUSE, TexteNoeudPlan(n, f), "PAUSE"};
+    return {f.Numero, TexteNoeudPlan(n, f), VolBloque(etat, f) ? "FEUROUGE" : "FEUVERT"};
 }
 
 } // namespace
@@ -102,10 +98,9 @@ SortiePlan::SortiePlan(EtatGlobal& etat) : etat_(etat)
     for (const LigneTri& l : tri) {
         const FicheVol* f = ChercheFiche(etat, l.Numero, 1);
         if (!f) return;
-        std::string texte = Formater("   %03u   %s   %s ", static_cast<unsigned>(l.Numero), LibelleFrequence(f->Frequence).c_str(),
-                                     std::string(VueChamp(f->Nom)).c_str());
-        if (f->Modele[0] != '\0') texte += Formater(" =>  %s ", std::string(VueChamp(f->Modele)).c_str());
-        autres_.push_back({l.Numero, std::move(texte), CarteBloquee(etat, *f) ? "FEUROUGE" : "FEUVERT"});
+        const std::string texte = Formater("   %03u   %s   %s ", static_cast<unsigned>(l.Numero), LibelleFrequence(f->Frequence).c_str(),
+                                           std::string(VueChamp(f->Nom)).c_str());
+        autres_.push_back({l.Numero, texte + SuffixeModele(*f), CarteBloquee(etat, *f) ? "FEUROUGE" : "FEUVERT"});
     }
     if (plan_.empty() && autres_.empty()) AfficherMessageTexte(etat, 51);
 }
