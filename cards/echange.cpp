@@ -19,13 +19,6 @@ constexpr std::string_view BOM_UTF8 = "\xEF\xBB\xBF";
 constexpr std::size_t TAILLE_IMPORT_MAX = 16u * 1024 * 1024;
 constexpr int CHAMPS = 5;
 
-std::string_view SansBlancs(std::string_view s)
-{
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    return s;
-}
-
 // The records of a tab-separated text: fields split at TABs, records at line
 // ends, except inside a field in double quotes (where "" is one quote).
 struct Enregistrement {
@@ -216,11 +209,6 @@ int NumerosLibres(const EtatGlobal& etat)
            static_cast<int>(std::count_if(etat.Fiches.begin(), etat.Fiches.end(), [](const FicheVol& f) { return EstFichePilote(f.Numero); }));
 }
 
-std::string ChampExport(std::string_view s)
-{
-    return SurUneLigne(std::string(s));
-}
-
 } // namespace
 
 std::optional<int32_t> LireFrequenceEchange(std::string_view texte)
@@ -298,8 +286,9 @@ std::string TexteExport(const EtatGlobal& etat)
     std::string texte = Texte(etat, 202) + "\r\n";
     for (const FicheVol& f : etat.Fiches) {
         if (!EstFichePilote(f.Numero)) continue;
-        texte += ChampExport(VueChamp(f.Nom)) + "\t" + LibelleFrequence(f.Frequence) + "\t" + ChampExport(VueChamp(f.Licence)) +
-                 "\t" + ChampExport(VueChamp(f.Modele)) + "\t" + ChampExport(VueChamp(f.Remarques)) + "\r\n";
+        auto champ = [](std::string_view s) { return SurUneLigne(std::string(s)); };
+        texte += champ(VueChamp(f.Nom)) + "\t" + LibelleFrequence(f.Frequence) + "\t" + champ(VueChamp(f.Licence)) + "\t" +
+                 champ(VueChamp(f.Modele)) + "\t" + champ(VueChamp(f.Remarques)) + "\r\n";
     }
     return texte;
 }

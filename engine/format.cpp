@@ -36,6 +36,13 @@ std::string DateCourte(const DateHeure& d, char s)
     return Formater("%02d%c%02d%c%02d", d.Jour, s, d.Mois, s, d.Annee % 100);
 }
 
+std::string_view SansBlancs(std::string_view s)
+{
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
 std::vector<std::string_view> Lignes(std::string_view texte)
 {
     std::vector<std::string_view> lignes;

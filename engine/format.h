@@ -21,5 +21,8 @@ std::string FormaterListe(const char* format, va_list arguments);
 // "dd<s>MM<s>yy": 06/12/26 for the history, 06_12_26 for file names.
 std::string DateCourte(const DateHeure& date, char separateur);
 
+// The text without the blanks and tabs around it.
+std::string_view SansBlancs(std::string_view texte);
+
 // The lines of a text, LF or CR LF at their ends (the CR dropped), none read past its end.
 std::vector<std::string_view> Lignes(std::string_view texte);

@@ -20,13 +20,6 @@ namespace {
 
 constexpr std::size_t LONGUEUR_MAX_SAISIE = 32;
 
-std::string_view SansBlancs(std::string_view s)
-{
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    return s;
-}
-
 // MHz as "35.013" or "35,013" to kHz, rounded half up; the whole text must be the number.
 std::optional<int64_t> LireMegahertz(std::string_view s)
 {

@@ -69,18 +69,11 @@ std::string Titre(const EtatGlobal& etat)
     return titre.empty() ? Texte(etat, 1) : titre;
 }
 
-std::string SansEspacesAutour(std::string texte)
-{
-    const auto debut = texte.find_first_not_of(' ');
-    if (debut == std::string::npos) return {};
-    return texte.substr(debut, texte.find_last_not_of(' ') - debut + 1);
-}
-
 // The next pilots of the waiting list or of the plan; in the plan, when the next pause comes.
 void Suivants(const EtatGlobal& etat, VuePublique& vue)
 {
     const bool file = etat.ModeSortie == ModeFileAttente;
-    vue.TitreSuivants = SansEspacesAutour(Texte(etat, file ? 168 : 169));
+    vue.TitreSuivants = std::string(SansBlancs(Texte(etat, file ? 168 : 169)));
     vue.SansSuivant = Texte(etat, file ? 215 : 216);
     int vols = 0;
     int avantPause = -1;
