@@ -79,24 +79,19 @@ ListePilotes::ListePilotes(EtatGlobal& etat, CommandeFenetre commande) : etat_(e
 
 void ListePilotes::Remplir()
 {
-    std::vector<LigneTri> tri;
-    int arretes = 0;
-    for (const FicheVol& f : etat_.Fiches) {
-        if (!EstFichePilote(f.Numero)) continue;
-        tri.push_back(LigneTriDe(f));
-        arretes += f.Etat == Arretee;
-    }
+    const std::vector<int32_t> numeros = NumerosTries(etat_, [](const FicheVol& f) { return EstFichePilote(f.Numero); });
+    const auto arretes = std::count_if(etat_.Fiches.begin(), etat_.Fiches.end(),
+                                       [](const FicheVol& f) { return EstFichePilote(f.Numero) && f.Etat == Arretee; });
     vue_.Lignes.clear();
-    vue_.NbFiches = Formater("%u", static_cast<unsigned>(tri.size()));
+    vue_.NbFiches = Formater("%u", static_cast<unsigned>(numeros.size()));
     vue_.NbArretes = Formater("%u", static_cast<unsigned>(arretes));
-    vue_.ActionsActives = !tri.empty();
-    if (tri.empty()) {
+    vue_.ActionsActives = !numeros.empty();
+    if (numeros.empty()) {
         AfficherMessageTexte(etat_, 3, BOUTONS_OK, SUJET_AIDE_AUCUNE_FICHE);
         return;
     }
-    TrierFiches(etat_, tri);
-    vue_.Lignes.reserve(tri.size());
-    for (const LigneTri& l : tri) vue_.Lignes.push_back({l.Numero, LigneDePilote(etat_, l.Numero)});
+    vue_.Lignes.reserve(numeros.size());
+    for (int32_t numero : numeros) vue_.Lignes.push_back({numero, LigneDePilote(etat_, numero)});
 }
 
 int32_t ListePilotes::NumeroDe(int ligne) const

@@ -86,19 +86,10 @@ int TailleFenetre(const EtatGlobal& etat)
     return n <= 0 ? 5 : std::min<int32_t>(n, TAILLE_FENETRE_MAX);
 }
 
-std::vector<EntreePlan*> NoeudsDuPlan(EtatGlobal& etat)
-{
-    std::vector<EntreePlan*> noeuds;
-    for (EntreePlan& e : etat.ListePlan)
-        if (e.Liste == PlanVols) noeuds.push_back(&e);
-    std::stable_sort(noeuds.begin(), noeuds.end(), [](const EntreePlan* a, const EntreePlan* b) { return a->Rang < b->Rang; });
-    return noeuds;
-}
-
 void VerifierPlan(EtatGlobal& etat, int taille)
 {
     std::vector<Emplacement> fenetre(static_cast<std::size_t>(std::max(1, taille)));
-    for (EntreePlan* n : NoeudsDuPlan(etat)) {
+    for (EntreePlan* n : NoeudsEnOrdre(etat, PlanVols)) {
         const GenreNoeud genre = GenreDe(n->NumeroFiche);
         // A passed flight keeps only its skip mark; the others are checked anew.
         n->Problemes = genre == GenreNoeud::Vol && n->EtatVol == VolTermine ? n->Problemes & VOL_SAUTE : 0;
@@ -142,7 +133,7 @@ void EffacerPlan(EtatGlobal& etat)
             AfficherMessageTexte(etat, 118);
             return;
         }
-    const std::vector<EntreePlan*> plan = NoeudsDuPlan(etat);
+    const std::vector<EntreePlan*> plan = NoeudsEnOrdre(etat, PlanVols);
     if (plan.empty() || !AfficherMessageTexte(etat, 119, BOUTONS_OUI_NON)) return;
     for (EntreePlan* n : plan) {
         const int32_t numero = n->NumeroFiche;
@@ -175,7 +166,7 @@ bool EditeurPlan::AucunPilote() const
 
 void EditeurPlan::Rafraichir()
 {
-    noeuds_ = NoeudsDuPlan(etat_);
+    noeuds_ = NoeudsEnOrdre(etat_, PlanVols);
     VerifierPlan(etat_, taille_);
     lignes_.clear();
     for (const EntreePlan* n : noeuds_) lignes_.push_back(LigneDuPlan(etat_, *n));
@@ -437,15 +428,11 @@ void EditeurPlan::Reprendre()
 std::vector<ElementMenuPlan> EditeurPlan::MenuAjout() const
 {
     std::vector<ElementMenuPlan> m = {Item(PLAN_PAUSE, 108), Item(PLAN_REMARQUE, 109), Separateur()};
-    std::vector<LigneTri> tri;
-    for (const FicheVol& f : etat_.Fiches)
-        if (EstFichePilote(f.Numero) && f.Etat != Arretee) tri.push_back(LigneTriDe(f));
-    TrierFiches(etat_, tri);
-    for (const LigneTri& l : tri) {
-        const FicheVol* f = ChercheFiche(etat_, l.Numero);
+    for (int32_t numero : NumerosTries(etat_, [](const FicheVol& f) { return EstFichePilote(f.Numero) && f.Etat != Arretee; })) {
+        const FicheVol* f = ChercheFiche(etat_, numero);
         const std::string modele(VueChamp(f->Modele).substr(0, LONGUEUR_MODELE_MENU));
-        m.push_back({PLAN_FICHE + l.Numero, 0,
-                     Formater("%03u - %s - %s - %s", static_cast<unsigned>(l.Numero), LibelleFrequence(f->Frequence).c_str(),
+        m.push_back({PLAN_FICHE + numero, 0,
+                     Formater("%03u - %s - %s - %s", static_cast<unsigned>(numero), LibelleFrequence(f->Frequence).c_str(),
                               std::string(VueChamp(f->Nom)).c_str(), modele.c_str()),
                      f->NbVolsPlanifies != 0});
     }

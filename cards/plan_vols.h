@@ -37,7 +37,6 @@ int32_t VerifierFenetre(const std::vector<Emplacement>& fenetre, const Contraint
 // N of the window: the meeting's maximum of transmitters, 5 for 0 or less, at most 99.
 int TailleFenetre(const EtatGlobal& etat);
 // The plan's nodes in rank order.
-std::vector<EntreePlan*> NoeudsDuPlan(EtatGlobal& etat);
 // Problemes of every waiting or flying plan node, from a window of `taille` flights.
 void VerifierPlan(EtatGlobal& etat, int taille);
 

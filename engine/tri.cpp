@@ -15,7 +15,39 @@ bool TexteAvant(const char (&a)[N], const char (&b)[N])
     return VueChamp(a) < VueChamp(b);
 }
 
+template <class Noeud, class Liste>
+std::vector<Noeud*> EnOrdre(Liste& noeuds, int32_t liste)
+{
+    std::vector<Noeud*> ordre;
+    for (Noeud& n : noeuds)
+        if (n.Liste == liste) ordre.push_back(&n);
+    std::stable_sort(ordre.begin(), ordre.end(), [](const Noeud* a, const Noeud* b) { return a->Rang < b->Rang; });
+    return ordre;
+}
+
 } // namespace
+
+std::vector<int32_t> NumerosTries(const EtatGlobal& etat, const std::function<bool(const FicheVol&)>& garder)
+{
+    std::vector<LigneTri> lignes;
+    for (const FicheVol& f : etat.Fiches)
+        if (garder(f)) lignes.push_back(LigneTriDe(f));
+    TrierFiches(etat, lignes);
+    std::vector<int32_t> numeros;
+    numeros.reserve(lignes.size());
+    for (const LigneTri& l : lignes) numeros.push_back(l.Numero);
+    return numeros;
+}
+
+std::vector<EntreePlan*> NoeudsEnOrdre(EtatGlobal& etat, int32_t liste)
+{
+    return EnOrdre<EntreePlan>(etat.ListePlan, liste);
+}
+
+std::vector<const EntreePlan*> NoeudsEnOrdre(const EtatGlobal& etat, int32_t liste)
+{
+    return EnOrdre<const EntreePlan>(etat.ListePlan, liste);
+}
 
 LigneTri LigneTriDe(const FicheVol& fiche)
 {

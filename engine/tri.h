@@ -3,9 +3,11 @@
 // in progress to the ranks of their plan or waiting-list nodes.
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 struct EtatGlobal;
+struct EntreePlan;
 struct FicheVol;
 
 struct LigneTri {
@@ -18,4 +20,9 @@ struct LigneTri {
 LigneTri LigneTriDe(const FicheVol& fiche);
 // Sorts in place in CleTri order; equal keys come out in no defined order.
 void TrierFiches(const EtatGlobal& etat, std::vector<LigneTri>& lignes);
+// The numbers of the cards `garder` keeps, in CleTri order.
+std::vector<int32_t> NumerosTries(const EtatGlobal& etat, const std::function<bool(const FicheVol&)>& garder);
+// The nodes of one list (PlanVols or FileAttente) in rank order.
+std::vector<EntreePlan*> NoeudsEnOrdre(EtatGlobal& etat, int32_t liste);
+std::vector<const EntreePlan*> NoeudsEnOrdre(const EtatGlobal& etat, int32_t liste);
 void SynchroniserRangs(EtatGlobal& etat);

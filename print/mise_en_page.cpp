@@ -166,16 +166,12 @@ std::string Vols(EtatGlobal& etat, const FicheVol& f)
 
 void Fiches(EtatGlobal& etat, MiseEnPage& p)
 {
-    std::vector<LigneTri> tri;
-    for (const FicheVol& f : etat.Fiches)
-        if (EstFichePilote(f.Numero)) tri.push_back(LigneTriDe(f));
-    TrierFiches(etat, tri);
-    for (const LigneTri& l : tri) {
-        const FicheVol* f = ChercheFiche(etat, l.Numero, 1);
+    for (int32_t numero : NumerosTries(etat, [](const FicheVol& f) { return EstFichePilote(f.Numero); })) {
+        const FicheVol* f = ChercheFiche(etat, numero, 1);
         if (!f) return;
         const std::string nom(VueChamp(f->Nom)), licence(VueChamp(f->Licence));
         std::string ligne = Formater(Est24GHz(f->Frequence) ? "%03u\t  %s\t  %s \t   %s" : "%03u\t  %s\t  %s MHz\t   %s",
-                                     static_cast<unsigned>(l.Numero), nom.c_str(), LibelleFrequence(f->Frequence).c_str(), licence.c_str());
+                                     static_cast<unsigned>(numero), nom.c_str(), LibelleFrequence(f->Frequence).c_str(), licence.c_str());
         if (f->Etat == Arretee) ligne += Texte(etat, 83);
         p.Tabulee(ligne, COLONNES_FICHES, 0);
         p.Enroulee(Vols(etat, *f), INDENT_FICHES);
@@ -186,19 +182,10 @@ void Fiches(EtatGlobal& etat, MiseEnPage& p)
     }
 }
 
-std::vector<const EntreePlan*> PlanEnOrdre(const EtatGlobal& etat)
-{
-    std::vector<const EntreePlan*> noeuds;
-    for (const EntreePlan& e : etat.ListePlan)
-        if (e.Liste == PlanVols) noeuds.push_back(&e);
-    std::stable_sort(noeuds.begin(), noeuds.end(), [](const EntreePlan* a, const EntreePlan* b) { return a->Rang < b->Rang; });
-    return noeuds;
-}
-
 void Plan(EtatGlobal& etat, MiseEnPage& p)
 {
     unsigned vol = 1;
-    for (const EntreePlan* n : PlanEnOrdre(etat)) {
+    for (const EntreePlan* n : NoeudsEnOrdre(etat, PlanVols)) {
         const FicheVol* f = ChercheFiche(etat, n->NumeroFiche, 1);
         if (!f) return;
         if (n->NumeroFiche == FICHE_PAUSE) {

@@ -3,6 +3,7 @@
 #include "engine/etat.h"
 #include "engine/frequences.h"
 #include "engine/textes.h"
+#include "engine/tri.h"
 
 #include <algorithm>
 #include <string>
@@ -33,10 +34,8 @@ std::string Element(const EtatGlobal& etat, const EntreePlan& noeud)
 
 std::vector<const EntreePlan*> NoeudsAVenir(const EtatGlobal& etat, int32_t liste)
 {
-    std::vector<const EntreePlan*> noeuds;
-    for (const EntreePlan& e : etat.ListePlan)
-        if (e.Liste == liste && e.EtatVol == VolEnAttente) noeuds.push_back(&e);
-    std::stable_sort(noeuds.begin(), noeuds.end(), [](const EntreePlan* a, const EntreePlan* b) { return a->Rang < b->Rang; });
+    std::vector<const EntreePlan*> noeuds = NoeudsEnOrdre(etat, liste);
+    std::erase_if(noeuds, [](const EntreePlan* n) { return n->EtatVol != VolEnAttente; });
     return noeuds;
 }
 

@@ -61,18 +61,16 @@ void Renseign::Utilisateurs()
     EtatGlobal& etat = etat_;
     const EntreeFrequence& e = etat.PlanFrequences[static_cast<std::size_t>(index_)];
     const bool e24 = Est24GHz(e.Frequence);
-    std::vector<LigneTri> lignes;
-    for (const FicheVol& f : etat.Fiches)
-        if (f.Etat != Arretee && (e24 ? Est24GHz(f.Frequence) : f.Frequence == e.Frequence))
-            lignes.push_back(LigneTriDe(f));
-    TrierFiches(etat, lignes);
+    const std::vector<int32_t> numeros = NumerosTries(etat, [&e, e24](const FicheVol& f) {
+        return f.Etat != Arretee && (e24 ? Est24GHz(f.Frequence) : f.Frequence == e.Frequence);
+    });
 
     const auto& c = etat.Contraintes;
     const bool feu = (!EstDehors(e) || e24) && !FrequenceBloquee(etat, index_) &&
                      (!c.ControleIntermodulation || e.Etat < FrequenceImage || e.Etat >= Sortie) &&
                      (!c.LimiteEmissions || etat.NbSorties < c.NbMaxEmissions);
-    for (const LigneTri& l : lignes) {
-        const FicheVol* f = ChercheFiche(etat, l.Numero, 0);
+    for (int32_t numero : numeros) {
+        const FicheVol* f = ChercheFiche(etat, numero, 0);
         if (!f) continue;
         std::string texte = FormaterTexte(" %03u - %s", static_cast<unsigned>(f->Numero), Nom(*f).c_str());
         const std::string_view modele = VueChamp(f->Modele).substr(0, LONGUEUR_MODELE);

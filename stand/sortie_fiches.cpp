@@ -26,13 +26,7 @@ std::string Nom(const FicheVol& f) { return std::string(VueChamp(f.Nom)); }
 // The pilot cards on the ground in the operator's order.
 std::vector<int32_t> AuSolTriees(const EtatGlobal& etat)
 {
-    std::vector<LigneTri> tri;
-    for (const FicheVol& f : etat.Fiches)
-        if (EstFichePilote(f.Numero) && f.Etat == AuSol) tri.push_back(LigneTriDe(f));
-    TrierFiches(etat, tri);
-    std::vector<int32_t> numeros;
-    for (const LigneTri& l : tri) numeros.push_back(l.Numero);
-    return numeros;
+    return NumerosTries(etat, [](const FicheVol& f) { return EstFichePilote(f.Numero) && f.Etat == AuSol; });
 }
 
 // "No card but the pause card": pilot cards only, remark cards are no pilots.

@@ -29,15 +29,6 @@ bool AuMoinsUnDehors(const EtatGlobal& etat)
     return false;
 }
 
-std::vector<EntreePlan*> NoeudsEnOrdre(EtatGlobal& etat)
-{
-    std::vector<EntreePlan*> noeuds;
-    for (EntreePlan& e : etat.ListePlan)
-        if (e.Liste == PlanVols) noeuds.push_back(&e);
-    std::stable_sort(noeuds.begin(), noeuds.end(), [](const EntreePlan* a, const EntreePlan* b) { return a->Rang < b->Rang; });
-    return noeuds;
-}
-
 // The light of a planned flight: its entry blocked or busy, the maximum reached,
 // or no 2.4 GHz slot free.
 bool VolBloque(EtatGlobal& etat, const FicheVol& f)
@@ -61,7 +52,7 @@ LigneCarte LigneDe(EtatGlobal& etat, const EntreePlan& n, const FicheVol& f)
 SortiePlan::SortiePlan(EtatGlobal& etat) : etat_(etat)
 {
     std::set<int32_t> listes;
-    for (EntreePlan* n : NoeudsEnOrdre(etat)) {
+    for (EntreePlan* n : NoeudsEnOrdre(etat, PlanVols)) {
         n->NumeroLigne = 0;
         if (n->EtatVol != VolEnAttente) continue;
         const bool tete = plan_.empty();
@@ -91,16 +82,13 @@ SortiePlan::SortiePlan(EtatGlobal& etat) : etat_(etat)
         ferme_ = true;
         return;
     }
-    std::vector<LigneTri> tri;
-    for (const FicheVol& f : etat.Fiches)
-        if (EstFichePilote(f.Numero) && f.Etat == AuSol && !listes.count(f.Numero)) tri.push_back(LigneTriDe(f));
-    TrierFiches(etat, tri);
-    for (const LigneTri& l : tri) {
-        const FicheVol* f = ChercheFiche(etat, l.Numero, 1);
+    const auto autre = [&listes](const FicheVol& f) { return EstFichePilote(f.Numero) && f.Etat == AuSol && !listes.count(f.Numero); };
+    for (int32_t numero : NumerosTries(etat, autre)) {
+        const FicheVol* f = ChercheFiche(etat, numero, 1);
         if (!f) return;
-        const std::string texte = Formater("   %03u   %s   %s ", static_cast<unsigned>(l.Numero), LibelleFrequence(f->Frequence).c_str(),
+        const std::string texte = Formater("   %03u   %s   %s ", static_cast<unsigned>(numero), LibelleFrequence(f->Frequence).c_str(),
                                            std::string(VueChamp(f->Nom)).c_str());
-        autres_.push_back({l.Numero, texte + SuffixeModele(*f), CarteBloquee(etat, *f) ? "FEUROUGE" : "FEUVERT"});
+        autres_.push_back({numero, texte + SuffixeModele(*f), CarteBloquee(etat, *f) ? "FEUROUGE" : "FEUVERT"});
     }
     if (plan_.empty() && autres_.empty()) AfficherMessageTexte(etat, 51);
 }

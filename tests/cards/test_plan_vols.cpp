@@ -1,4 +1,5 @@
 #include "cards/plan_vols.h"
+#include "engine/tri.h"
 #include "engine/frequences.h"
 #include "stand/retour.h"
 #include "storage/manifestation.h"
@@ -26,26 +27,26 @@ struct PlanDeVols : ::testing::Test {
     }
     void Planifier(std::initializer_list<int32_t> numeros)
     {
-        int32_t rang = static_cast<int32_t>(NoeudsDuPlan(r.etat).size());
+        int32_t rang = static_cast<int32_t>(NoeudsEnOrdre(r.etat, PlanVols).size());
         for (int32_t n : numeros) r.Noeud(PlanVols, ++rang, n);
     }
     std::vector<int32_t> Problemes()
     {
         std::vector<int32_t> p;
-        for (const EntreePlan* n : NoeudsDuPlan(r.etat)) p.push_back(n->Problemes);
+        for (const EntreePlan* n : NoeudsEnOrdre(r.etat, PlanVols)) p.push_back(n->Problemes);
         return p;
     }
     std::vector<int32_t> Ordre()
     {
         std::vector<int32_t> o;
-        for (const EntreePlan* n : NoeudsDuPlan(r.etat)) o.push_back(n->NumeroFiche);
+        for (const EntreePlan* n : NoeudsEnOrdre(r.etat, PlanVols)) o.push_back(n->NumeroFiche);
         return o;
     }
     EditeurPlan Editeur()
     {
         return EditeurPlan(r.etat, [this](int c) { commandes.push_back(c); });
     }
-    EntreePlan& Rang(int32_t rang) { return *NoeudsDuPlan(r.etat)[static_cast<std::size_t>(rang - 1)]; }
+    EntreePlan& Rang(int32_t rang) { return *NoeudsEnOrdre(r.etat, PlanVols)[static_cast<std::size_t>(rang - 1)]; }
     int32_t Planifies(int32_t n) { return ChercheFiche(r.etat, n, 1)->NbVolsPlanifies; }
 };
 
