@@ -20,12 +20,6 @@ constexpr int COMMANDE_IMPRIMER = 210;
 constexpr int COMMANDE_MODIFIER = 280;
 constexpr std::size_t COLONNE_MODELE = 30;
 
-std::string EnMotsDeTemps(const EtatGlobal& etat, int texte, int32_t cumulMs)
-{
-    const int32_t secondes = cumulMs / 1000;
-    return FormaterTexte(Texte(etat, texte), secondes / 60, secondes % 60);
-}
-
 std::string OnOff(const EtatGlobal& etat, int32_t actif) { return Texte(etat, actif ? 196 : 197); }
 
 void Journaliser(EtatGlobal& etat, const FicheVol& fiche, int evenement)
@@ -42,7 +36,7 @@ std::string LigneDePilote(const EtatGlobal& etat, int32_t numero)
     if (!f) return {};
     const int32_t vols = f->NbVols, cumul = f->CumulEmission;
     const std::string volsTexte = vols > 0 ? FormaterTexte(Texte(etat, 42), vols) : " ";
-    const std::string temps = cumul >= 1000 ? EnMotsDeTemps(etat, 194, cumul) : " ";
+    const std::string temps = cumul >= 1000 ? TexteDuree(etat, 194, cumul) : " ";
     const std::string fin = f->Etat == Arretee ? Texte(etat, 41)
                                                 : std::string(VueChamp(f->Modele).substr(0, COLONNE_MODELE));
     return Formater(" %03u", static_cast<unsigned>(numero)) + "\t" +
@@ -189,7 +183,7 @@ Lecture::Lecture(EtatGlobal& etat) : etat_(etat)
     vue_.Modele = std::string(VueChamp(f->Modele));
     vue_.Remarques = std::string(VueChamp(f->Remarques));
     vue_.NbVols = Formater("%d", f->NbVols);
-    vue_.Cumul = cumul > 0 ? EnMotsDeTemps(etat, 195, cumul) : " ";
+    vue_.Cumul = cumul > 0 ? TexteDuree(etat, 195, cumul) : " ";
     vue_.Reprise = f->Etat >= EnVol ? Bouton425::Sorti : f->Etat == Arretee ? Bouton425::Reprise : Bouton425::Cache;
 }
 

@@ -95,3 +95,9 @@ std::string FormaterTexteC(const char* format, ...)
     va_end(args);
     return r;
 }
+
+std::string TexteDuree(const EtatGlobal& etat, int n, int32_t millisecondes)
+{
+    const int secondes = millisecondes / 1000;
+    return FormaterTexte(Texte(etat, n), secondes / 60, secondes % 60);
+}

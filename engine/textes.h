@@ -3,6 +3,7 @@
 // held in Windows-1252, like every text of the meeting.
 
 #include <cstdarg>
+#include <cstdint>
 #include <map>
 #include <string>
 #include <string_view>
@@ -33,6 +34,10 @@ void ChargerMessage(EtatGlobal& etat, int n);
 void ChargerTexte(EtatGlobal& etat, int n);
 // Loads a filter; every occurrence of its last character becomes a NUL.
 void ChargerFiltre(EtatGlobal& etat, int n);
+
+// A time in milliseconds through string n, whose two conversions ("%02d mn %02d s")
+// take its minutes and seconds.
+std::string TexteDuree(const EtatGlobal& etat, int n, int32_t millisecondes);
 
 // printf over a format from the table. The table's test guarantees that each
 // string has the same conversions in the three languages.

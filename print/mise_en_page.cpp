@@ -156,11 +156,7 @@ std::string Entete(EtatGlobal& etat, int texte)
 std::string Vols(EtatGlobal& etat, const FicheVol& f)
 {
     const int32_t cumul = f.CumulEmission;
-    std::string temps;
-    if (cumul >= 1000) {
-        const int minutes = cumul / 60000;
-        temps = FormaterTexte(Texte(etat, 84), minutes, cumul / 1000 - 60 * minutes);
-    }
+    const std::string temps = cumul >= 1000 ? TexteDuree(etat, 84, cumul) : std::string();
     return FormaterTexte(Texte(etat, 146), static_cast<int>(f.NbVols), temps.c_str());
 }
 
@@ -199,8 +195,7 @@ void Plan(EtatGlobal& etat, MiseEnPage& p)
             if (n->EtatVol == VolTermine && (n->Problemes & VOL_SAUTE)) {
                 ligne += "\t  " + Texte(etat, 198);
             } else if (n->EtatVol == VolTermine) {
-                const int secondes = n->DureeVol / 1000;
-                ligne += FormaterTexte(Texte(etat, 147), secondes / 60, secondes % 60);
+                ligne += TexteDuree(etat, 147, n->DureeVol);
             }
             p.Tabulee(ligne, COLONNES_PLAN, 1);
             p.Enroulee(VueChamp(f->Modele), INDENT_PLAN);
