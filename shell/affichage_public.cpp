@@ -59,6 +59,7 @@ CasePublique Case(EtatGlobal& etat, const EntreeFrequence& e, uint32_t maintenan
         if (EstFichePilote(e.FicheEmettrice)) c.Fiche = e.FicheEmettrice;
         const uint32_t secondes = (maintenant - e.DebutEmission) / 1000;
         c.Duree = Formater("%02u:%02u", secondes / 60, secondes % 60);
+        c.Detail = c.Fiche ? Formater("%d   %s", static_cast<int>(c.Fiche), c.Duree.c_str()) : c.Duree;
     }
     return c;
 }

@@ -21,6 +21,7 @@ struct CasePublique {
     AspectBouton Aspect{};         // the board's picture and text colour
     int32_t Fiche = 0;             // the card out on it, 0 when none (free service)
     std::string Duree;             // time out "mm:ss", empty when not out
+    std::string Detail;            // the cell's second line while out: the card and the time
 };
 
 struct LignePublique {

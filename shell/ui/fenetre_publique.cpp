@@ -38,12 +38,6 @@ QFont Ajustee(QFont police, int pixels, const QStringList& textes, int largeur)
     return police;
 }
 
-QString SecondeLigne(const CasePublique& c)
-{
-    const QString duree = VersQString(c.Duree);
-    return c.Fiche ? QStringLiteral("%1   %2").arg(c.Fiche).arg(duree) : duree;
-}
-
 } // namespace
 
 FenetrePublique::FenetrePublique(EtatGlobal& etat, QWidget* parent) : QWidget(parent, Qt::Window), etat_(etat)
@@ -146,7 +140,7 @@ private:
         const GrillePublique g = DisposerGrille(static_cast<int>(vue_.Cases.size()), zone.width(), zone.height());
         const int ecart = std::max(2, g.Hauteur / 12);
         QStringList lignes;
-        for (const CasePublique& c : vue_.Cases) lignes << VersQString(c.Libelle) << SecondeLigne(c);
+        for (const CasePublique& c : vue_.Cases) lignes << VersQString(c.Libelle) << VersQString(c.Detail);
         const QFont police = Ajustee(grasse_, g.Texte, lignes, (g.Largeur - ecart) * 92 / 100);
         for (int i = 0; i < static_cast<int>(vue_.Cases.size()); ++i) {
             const CasePublique& c = vue_.Cases[static_cast<std::size_t>(i)];
@@ -154,13 +148,13 @@ private:
                                 g.Largeur - ecart, g.Hauteur - ecart);
             d_.Images.push_back({cellule, QString::fromLatin1(c.Aspect.Image)});
             const QColor couleur = CouleurDuTexte(c.Aspect.Couleur);
-            if (c.Duree.empty()) {
+            if (c.Detail.empty()) {
                 d_.Textes.push_back({cellule, VersQString(c.Libelle), police, CENTRE, couleur});
                 continue;
             }
             const QRect haut(cellule.left(), cellule.top(), cellule.width(), cellule.height() / 2);
             d_.Textes.push_back({haut, VersQString(c.Libelle), police, CENTRE, couleur});
-            d_.Textes.push_back({haut.translated(0, haut.height()), SecondeLigne(c), police, CENTRE, couleur});
+            d_.Textes.push_back({haut.translated(0, haut.height()), VersQString(c.Detail), police, CENTRE, couleur});
         }
     }
 

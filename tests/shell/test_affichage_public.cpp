@@ -62,8 +62,9 @@ TEST(VuePublique, EachEntryShowsTheBoardsStateItsCardAndItsTimeOut)
     }
     EXPECT_EQ(CaseDe(v, 35010).Fiche, 12);
     EXPECT_EQ(CaseDe(v, 35010).Duree, "01:09");
+    EXPECT_EQ(CaseDe(v, 35010).Detail, "12   01:09");
     EXPECT_EQ(CaseDe(v, 35050).Fiche, 0);
-    EXPECT_EQ(CaseDe(v, 35050).Duree, "00:04");
+    EXPECT_EQ(CaseDe(v, 35050).Detail, "00:04");
     EXPECT_EQ(CaseDe(v, 35500).Duree, "");
     EXPECT_EQ(v.Cases.size(), PlanExemple35().size());
 }
