@@ -163,8 +163,7 @@ ResultatInstallation Installer(PlateformeInstallation& plateforme, const Dossier
     if (i.Resultat.Erreur == INSTALLATION_REUSSIE) i.Copies(FICHIERS_PROGRAMME, programme);
 
     const std::string donnees = JoindreChemin(dossiers.Documents, DOSSIER_DONNEES);
-    if (CreerDossier(donnees)) i.Resultat.Donnees = donnees;
-    else i.Echec(ERREUR_REPERTOIRE);
+    if (!CreerDossier(donnees)) i.Echec(ERREUR_REPERTOIRE);
     if (i.Resultat.Erreur == INSTALLATION_REUSSIE) i.Copies(FICHIERS_EXEMPLES, donnees);
     if (i.Resultat.Erreur == INSTALLATION_REUSSIE) i.Raccourcis();
 

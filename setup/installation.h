@@ -54,7 +54,6 @@ struct ResultatInstallation {
     int Erreur = INSTALLATION_REUSSIE;
     std::string Fichier;        // the file being copied at the first failure
     std::string Programme;      // the program folder
-    std::string Donnees;        // the data folder
 };
 
 // The whole installation: QUELREP, the copies, the shortcuts, the result dialog;
