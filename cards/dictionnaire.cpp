@@ -59,6 +59,12 @@ std::vector<std::string> LireDictionnaire(std::string_view octets)
         std::size_t finLigne = octets.find_first_of("\r\n", debut);
         const std::string_view ligne = octets.substr(debut, finLigne - debut);
         std::string mot = utf8 ? Utf8VersCp1252(ligne) : std::string(ligne);
+        // A record field ends at a NUL: a word is cut before any control byte, so
+        // the model field never holds what the card would lose.
+        const auto controle = std::find_if(mot.begin(), mot.end(), [](char c) {
+            return static_cast<unsigned char>(c) < 0x20 || c == '\x7F';
+        });
+        mot.erase(controle, mot.end());
         std::string cle = CleTri(mot);
         mots.emplace_back(std::move(cle), std::move(mot));
         debut = finLigne + (octets.substr(finLigne, 2) == "\r\n" ? 2 : 1);

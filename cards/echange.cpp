@@ -20,49 +20,76 @@ constexpr std::size_t TAILLE_IMPORT_MAX = 16u * 1024 * 1024;
 constexpr int CHAMPS = 5;
 
 // The records of a tab-separated text: fields split at TABs, records at line
-// ends, except inside a field in double quotes (where "" is one quote).
+// ends, except inside a quoted field as spreadsheets write them.
 struct Enregistrement {
     int Ligne;
     std::vector<std::string> Champs;
+    bool GuillemetOrphelin = false;
 };
+
+// Past either bound a quoted field is a stray quote: the longest field keeps 253
+// bytes (three times that in UTF-8) and a remark of a few lines.
+constexpr std::size_t OCTETS_CHAMP_CITE = 2048;
+constexpr int SAUTS_CHAMP_CITE = 20;
+
+enum class Citation { Fermee, Litterale, Orpheline };
+
+// The quoted field opening at texte[i]: it closes with a quote followed by a TAB,
+// a line end or the end of the text ("" is one quote inside). A quote followed by
+// anything else means the opening one was a character of the text.
+Citation LireCitation(std::string_view texte, std::size_t& i, std::string& champ, int& sauts)
+{
+    std::string lu;
+    int n = 0;
+    for (std::size_t j = i + 1; j < texte.size(); ++j) {
+        const char c = texte[j];
+        const char suivant = j + 1 < texte.size() ? texte[j + 1] : '\n';
+        if (c == '"' && suivant == '"') {
+            lu += '"';
+            ++j;
+        } else if (c == '"') {
+            if (suivant != '\t' && suivant != '\r' && suivant != '\n') return Citation::Litterale;
+            champ += lu;
+            sauts = n;
+            i = j;
+            return Citation::Fermee;
+        } else if (c == '\r' || c == '\n') {
+            if (c == '\r' && suivant == '\n') ++j;
+            lu += '\n';
+            if (++n > SAUTS_CHAMP_CITE) return Citation::Orpheline;
+        } else {
+            lu += c;
+        }
+        if (lu.size() > OCTETS_CHAMP_CITE) return Citation::Orpheline;
+    }
+    return Citation::Orpheline;
+}
 
 std::vector<Enregistrement> Decouper(std::string_view texte)
 {
     std::vector<Enregistrement> enregistrements;
     Enregistrement courant{1, {std::string()}};
     int ligne = 1;
-    bool guillemets = false, debutChamp = true;
-    auto finLigne = [&](std::size_t& i) {
-        if (texte[i] == '\r' && i + 1 < texte.size() && texte[i + 1] == '\n') ++i;
-        ++ligne;
-    };
+    bool debutChamp = true;
     for (std::size_t i = 0; i < texte.size(); ++i) {
         const char c = texte[i];
         std::string& champ = courant.Champs.back();
-        if (guillemets) {
-            if (c == '"' && i + 1 < texte.size() && texte[i + 1] == '"') {
-                champ += '"';
-                ++i;
-            } else if (c == '"') {
-                guillemets = false;
-            } else {
-                if (c == '\r' || c == '\n') {
-                    finLigne(i);
-                    champ += '\n';
-                } else {
-                    champ += c;
-                }
-            }
-            continue;
-        }
         if (c == '"' && debutChamp) {
-            guillemets = true;
             debutChamp = false;
+            int sauts = 0;
+            switch (LireCitation(texte, i, champ, sauts)) {
+            case Citation::Fermee: ligne += sauts; continue;
+            // A quote that never closes is the line's fault; the lines after it stay lines.
+            case Citation::Orpheline: courant.GuillemetOrphelin = true; break;
+            case Citation::Litterale: break;
+            }
+            champ += c;
         } else if (c == '\t') {
             courant.Champs.emplace_back();
             debutChamp = true;
         } else if (c == '\r' || c == '\n') {
-            finLigne(i);
+            if (c == '\r' && i + 1 < texte.size() && texte[i + 1] == '\n') ++i;
+            ++ligne;
             enregistrements.push_back(std::move(courant));
             courant = {ligne, {std::string()}};
             debutChamp = true;
@@ -127,6 +154,10 @@ Verification Verifier(EtatGlobal& etat, const std::vector<LigneEchange>& lignes)
                                                   [](const EntreeFrequence& e) { return e.Frequence == FREQUENCE_CRENEAU_LIBRE; }));
     std::set<int32_t> nouvelles;
     for (const LigneEchange& l : lignes) {
+        if (l.GuillemetOrphelin) {
+            Erreur(etat, v, 221, l.Ligne);
+            continue;
+        }
         if (static_cast<int>(l.Champs.size()) < CHAMPS) {
             Erreur(etat, v, 749, l.Ligne);
             continue;
@@ -203,6 +234,29 @@ int Creer(EtatGlobal& etat, const Verification& v)
     return creees;
 }
 
+// A field the import would read otherwise (one that begins with a quote) goes in
+// quotes with its quotes doubled, as a spreadsheet reads it too; breaks and tabs
+// become blanks. Every other field stays bare, as other programs expect.
+std::string ChampExporte(std::string_view texte)
+{
+    std::string champ = SurUneLigne(std::string(texte));
+    if (champ.empty() || champ.front() != '"') return champ;
+    std::string cite = "\"";
+    for (char c : champ) {
+        cite += c;
+        if (c == '"') cite += '"';
+    }
+    return cite + "\"";
+}
+
+// The import refuses a line without a name: a card that has none (a meeting of an
+// older version) is exported under its number.
+std::string NomExporte(const EtatGlobal& etat, const FicheVol& f)
+{
+    if (!SansBlancs(VueChamp(f.Nom)).empty()) return std::string(VueChamp(f.Nom));
+    return FormaterTexte(Texte(etat, 222), static_cast<unsigned>(f.Numero));
+}
+
 int NumerosLibres(const EtatGlobal& etat)
 {
     return DERNIERE_FICHE_PILOTE -
@@ -234,7 +288,7 @@ std::optional<std::vector<LigneEchange>> LireFichierEchange(std::string_view oct
     for (std::size_t k = 1; k < enregistrements.size(); ++k) {
         const Enregistrement& e = enregistrements[k];
         if (Blanc(e)) continue;
-        LigneEchange l{e.Ligne, {}, false};
+        LigneEchange l{e.Ligne, {}, false, e.GuillemetOrphelin};
         for (const std::string& champ : e.Champs) {
             if (!utf8) {
                 l.Champs.push_back(champ);
@@ -286,10 +340,14 @@ std::string TexteExport(const EtatGlobal& etat)
     std::string texte = Texte(etat, 202) + "\r\n";
     for (const FicheVol& f : etat.Fiches) {
         if (!EstFichePilote(f.Numero)) continue;
-        auto champ = [](std::string_view s) { return SurUneLigne(std::string(s)); };
-        texte += champ(VueChamp(f.Nom)) + "\t" + LibelleFrequence(f.Frequence) + "\t" + champ(VueChamp(f.Licence)) + "\t" +
-                 champ(VueChamp(f.Modele)) + "\t" + champ(VueChamp(f.Remarques)) + "\r\n";
+        texte += ChampExporte(NomExporte(etat, f)) + "\t" + LibelleFrequence(f.Frequence) + "\t" +
+                 ChampExporte(VueChamp(f.Licence)) + "\t" + ChampExporte(VueChamp(f.Modele)) + "\t" +
+                 ChampExporte(VueChamp(f.Remarques)) + "\r\n";
     }
+    // Windows-1252 that happens to be valid UTF-8 would be read back as UTF-8:
+    // such a file is written in UTF-8 with its mark, which reads back the same.
+    const bool ambigu = std::any_of(texte.begin(), texte.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    if (ambigu && EstUtf8Valide(texte)) return std::string(BOM_UTF8) + Cp1252VersUtf8(texte);
     return texte;
 }
 

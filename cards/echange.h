@@ -30,12 +30,14 @@ struct LigneEchange {
     int Ligne = 0;
     std::vector<std::string> Champs;   // Windows-1252
     bool Illisible = false;            // a character the records cannot hold
+    bool GuillemetOrphelin = false;    // a quoted field opened here never closes
 };
 
 // The records after the header: UTF-8 (with or without its mark) when the whole
 // file is, else Windows-1252; CR LF, LF or CR; fields in double quotes as
-// spreadsheets write them; blank lines skipped. Nothing when the header has
-// fewer than four TABs.
+// spreadsheets write them (a quote that does not close such a field is a
+// character, a quoted field that never closes is its line's error); blank lines
+// skipped. Nothing when the header has fewer than four TABs.
 std::optional<std::vector<LigneEchange>> LireFichierEchange(std::string_view octets);
 
 struct ResultatImport {

@@ -119,6 +119,11 @@ std::optional<int> Saisie::Valider(const ChampsSaisie& champs)
     const bool nouvelle = !etat_.ModeModification;
     const int32_t numero = nouvelle ? EntierEnTete(champs.Numero.substr(0, LONGUEUR_NUMERO)) : etat_.FicheCourante;
     if (nouvelle && !NumeroValide(numero)) return std::nullopt;
+    // Refusals, lists and the export name the pilot: a card always has a name.
+    if (SansBlancs(std::string_view(champs.Nom).substr(0, LONGUEUR_NOM)).empty()) {
+        Refuser(220, SUJET_AIDE_SAISIE + 100);
+        return std::nullopt;
+    }
     FicheVol* fiche = nouvelle ? NouvelleFiche(etat_) : ChercheFiche(etat_, numero, 1);
     if (!fiche) return std::nullopt;
     EntreeFrequence* entree = ChercheFrequence(etat_, frequence_);

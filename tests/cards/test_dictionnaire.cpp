@@ -25,6 +25,7 @@ TEST(Dictionnaire, LinesWordsAndTheirOrder)
         {"Zlin\n\xC3\xA9t\xC3\xA9\nAvion\navion\n", {"Avion", "avion", "\xE9t\xE9", "Zlin"}},
         {"Zlin\r\n\xE9t\xE9\r\n", {"\xE9t\xE9", "Zlin"}},   // Windows-1252
         {"\xC5\x93uvre\ncigogne\n", {"cigogne", "\x9C" "uvre"}},
+        {std::string("b\0c\r\nd\x1B" "e\r\nf\tg\r\nh\x7Fi\r\n", 20), {"b", "d", "f", "h"}},   // cut before a control byte
     };
     for (const Cas& c : cas) EXPECT_THAT(LireDictionnaire(c.octets), ElementsAreArray(c.mots)) << c.octets;
 }

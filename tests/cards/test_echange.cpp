@@ -119,6 +119,7 @@ TEST_F(Import, MoreCardsThanNumbersOrFrequenciesThanRoomIsRefusedWhole)
     for (int32_t n = 4; n <= 998; ++n) r.Fiche(n, "P", 35020);   // 1 and 2 stay free
     std::string fichier = ENTETE + "A\t35010\tL\tM\tR\r\nB\t35010\tL\tM\tR\r\nC\t35010\tL\tM\tR\r\n";
     EXPECT_THAT(Erreurs(fichier), ElementsAre(FormaterTexte(Texte(r.etat, 200), 3u, 2u)));
+    EXPECT_THAT(Erreurs(fichier).front(), ::testing::EndsWith("3 fiches \xE0 importer, 2 num\xE9ros libres."));
     EXPECT_FALSE(FicheExiste(r.etat, 1));
 
     // Every free slot of the catalogue is taken: a new frequency has no room.
@@ -170,4 +171,73 @@ TEST_F(Import, ExportThenImportGivesThePilotsBack)
     EXPECT_TRUE(r.port.Fichiers.back().Enregistrer);
     EXPECT_EQ(r.port.Fichiers.back().Filtres.front().second, "*.txt");
     EXPECT_EQ(r.etat.TitreFichier, "Koral du 06_12_26.mhz");
+}
+
+TEST_F(Import, AQuotedFieldClosesAsSpreadsheetsWriteItAndAStrayQuoteIsItsLinesError)
+{
+    const std::string longue = "\"" + std::string(3000, 'x') + "\"";
+    std::string vingtCinq = "\"debut\n";
+    for (int k = 0; k < 25; ++k) vingtCinq += "P" + std::to_string(k) + "\t35.010\tL\tM\tR\n";
+    struct Cas { std::string lignes; std::vector<std::string> erreurs; std::vector<std::string> noms; };
+    const Cas cas[] = {
+        // The quote of line 3 never closes: lines 4 to 6 stay lines (line 5 has no name).
+        {"Un\t35.010\tL\tM\tR\nDeux\t35.020\t\t\t\"Attention aux h\xE9lices\nTrois\t35.010\tL\tM\tR\n\t35.010\tL\tM\tR\nQuatre\t35.020\tL\tM\tR\n",
+         {E(221, 3), E(747, 5)}, {}},
+        // Closed by a quote followed by text: the opening quote was a character.
+        {"\"Biggles\" Dupont\t35.010\tL\tM\tR\nLe \"Papy\"\t35.010\tL\t\"Spirit\" r\xE9plique\t\"Vol de nuit\n", {E(221, 3)}, {}},
+        {"\"Biggles\" Dupont\t35.010\tL\tM\tR\nLe \"Papy\"\t35.010\tL\t\"Spirit\" r\xE9plique\tR\n", {},
+         {"\"Biggles\" Dupont", "Le \"Papy\""}},
+        // A quoted line break within bounds is part of its field; far past them it is a stray quote.
+        {"\"A\nB\"\t35.010\tL\tM\t\"1\n2\n3\"\nC\t35.010\tL\tM\tR\n", {}, {"A B", "C"}},
+        {"Long\t35.010\tL\t" + longue + "\tR\nC\t35.010\tL\tM\tR\n", {E(221, 2)}, {}},
+        {"Lignes\t35.010\tL\tM\t" + vingtCinq + "fin\"\nC\t35.010\tL\tM\tR\n", {E(221, 2), E(749, 28)}, {}},
+        {"A\t35.010\tL\tM\tR\nB\t35.010\tL\tM\t\"fin", {E(221, 3)}, {}},
+    };
+    for (const Cas& c : cas) {
+        ReunionStand vide;
+        vide.Plan({35010, 35020});
+        const ResultatImport res = ImporterFiches(vide.etat, ENTETE + c.lignes);
+        EXPECT_EQ(res.Erreurs, c.erreurs) << c.lignes.substr(0, 60);
+        std::vector<std::string> noms;
+        for (const FicheVol& f : vide.etat.Fiches)
+            if (EstFichePilote(f.Numero)) noms.emplace_back(VueChamp(f.Nom));
+        EXPECT_EQ(noms, c.noms) << c.lignes.substr(0, 60);
+    }
+}
+
+TEST_F(Import, TheExportQuotesOnlyWhatTheImportWouldMisread)
+{
+    struct Cas { const char* modele; const char* exporte; };
+    const Cas cas[] = {
+        {"\"Papy", "\"\"\"Papy\""},
+        {"\"Spirit of St. Louis\" r\xE9plique", "\"\"\"Spirit of St. Louis\"\" r\xE9plique\""},
+        {"Le \"Papy\"", "Le \"Papy\""},
+        {"Extra\t330\r\nbleu", "Extra 330  bleu"},
+        {"", ""},
+    };
+    FicheVol& f = r.Fiche(12, "Martin", 35010);
+    for (const Cas& c : cas) {
+        CopierChamp(f.Modele, c.modele);
+        const std::string texte = TexteExport(r.etat);
+        const std::string ligne = texte.substr(texte.find("Martin"));
+        EXPECT_EQ(ligne, std::string("Martin\t35.010\t\t") + c.exporte + "\t\r\n") << c.modele;
+    }
+    // A card of an older meeting without a name is exported under its number, which imports.
+    CopierChamp(f.Nom, "  ");
+    ReunionStand autre;
+    autre.Plan({35010});
+    ASSERT_THAT(ImporterFiches(autre.etat, TexteExport(r.etat)).Erreurs, IsEmpty());
+    EXPECT_EQ(VueChamp(ChercheFiche(autre.etat, 2, 1)->Nom), "Pilote n\xB0 012");
+    // Windows-1252 that reads as UTF-8 (the English header has no accent) goes out as
+    // UTF-8 with its mark, and comes back the same.
+    r.etat.DecalageLangue = DECALAGE_ANGLAIS;
+    CopierChamp(f.Nom, "\xC3\xA9t\xC3\xA9");
+    CopierChamp(ChercheFiche(r.etat, 3, 1)->Nom, "\xE2\x82\xAC");
+    const std::string texte = TexteExport(r.etat);
+    EXPECT_EQ(texte.substr(0, 3), "\xEF\xBB\xBF");
+    ReunionStand troisieme;
+    troisieme.Plan({35010});
+    ASSERT_THAT(ImporterFiches(troisieme.etat, texte).Erreurs, IsEmpty());
+    EXPECT_EQ(VueChamp(ChercheFiche(troisieme.etat, 1, 1)->Nom), "\xE2\x82\xAC");
+    EXPECT_EQ(VueChamp(ChercheFiche(troisieme.etat, 2, 1)->Nom), "\xC3\xA9t\xC3\xA9");
 }

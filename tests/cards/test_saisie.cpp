@@ -114,23 +114,25 @@ TEST_F(Formulaire, BandListsCloseUpAndThe24GHzLineIsTheBandEntry)
 
 TEST_F(Formulaire, ValidationTestsRunInOrderAndStopAtTheFirstFailure)
 {
-    struct Cas { bool frequence; const char* numero; int message; };
+    struct Cas { int mode; bool frequence; const char* numero; const char* nom; int message; };
     const Cas cas[] = {
-        {false, "", 69},  {false, "999", 69}, {true, "", 70},    {true, "000", 70},
-        {true, "999", 72}, {true, "2000", 72}, {true, "12", 71}, {true, " 007", 71},
+        {0, false, "", "", 69},   {0, false, "999", "A", 69}, {0, true, "", "", 70},     {0, true, "000", "A", 70},
+        {0, true, "999", "", 72}, {0, true, "2000", "A", 72}, {0, true, "12", "", 71},   {0, true, " 007", "A", 71},
+        {0, true, "20", "", 220}, {0, true, "20", " \t ", 220}, {1, true, "", "  ", 220}, {2, true, "20", "", 220},
     };
     for (const Cas& c : cas) {
         r.port.Messages.clear();
-        Saisie s = Ouvrir(0);
+        Saisie s = Ouvrir(c.mode, 12);
         if (c.frequence) Choisir(s, 35050);
         r.port.RepondreOk();
-        EXPECT_EQ(s.Valider(Champs(c.numero)), std::nullopt) << c.numero;
+        EXPECT_EQ(s.Valider(Champs(c.numero, c.nom)), std::nullopt) << c.numero << c.mode;
         ASSERT_EQ(r.port.Messages.size(), 1u) << c.numero;
-        EXPECT_EQ(r.port.Messages[0].Texte, T(c.message)) << c.numero;
+        EXPECT_EQ(r.port.Messages[0].Texte, T(c.message)) << c.numero << c.mode;
         EXPECT_EQ(r.port.Messages[0].JeuBoutons, 962);
         EXPECT_EQ(r.port.Messages[0].SujetAide, 121);
     }
     EXPECT_EQ(r.etat.NbFiches(), 4);   // the pause card and the three
+    EXPECT_EQ(VueChamp(ChercheFiche(r.etat, 12, 1)->Nom), "Martin");
     EXPECT_TRUE(r.Historique().empty());
 }
 
