@@ -189,6 +189,7 @@ void InitialiserManifestation(EtatGlobal& etat)
     etat.MotDePasse.Vider();
     etat.BandeauSorties = " - - - - - - - - ";
     etat.TexteDefilant2.Vider();
+    etat.SourceDefilant2.Vider();
     etat.PageGauche = 1;
     etat.PageDroite = 0;
     etat.SauvegardeActive = 0;

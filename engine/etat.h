@@ -89,6 +89,7 @@ struct EtatGlobal {
     TexteFixe<16> MotDePasse;          // at most 12 characters
     TexteFixe<1024> BandeauSorties{" - - - - - - - - "};
     TexteFixe<1024> TexteDefilant2;
+    TexteFixe<1024> SourceDefilant2;   // TexteDefilant2 as built, before it scrolled
 
     // --- Screen, language and main window ---------------------------------------
     int32_t LargeurEcran = 1024;

@@ -32,31 +32,37 @@ std::string Deseschapper(std::string_view s)
 
 } // namespace
 
-std::map<int, std::string> LireTableTextes(std::string_view utf8)
+TableTextesLue LireTableTextes(std::string_view utf8)
 {
-    std::map<int, std::string> table;
+    TableTextesLue table;
+    int numeroLigne = 0;
     for (std::string_view ligne : Lignes(utf8)) {
+        ++numeroLigne;
         if (ligne.empty() || ligne.front() == '#') continue;
         const std::size_t tab = ligne.find('\t');
-        if (tab == std::string_view::npos || tab == 0) continue;
         int numero = 0;
-        bool chiffres = true;
-        for (char c : ligne.substr(0, tab)) {
+        bool chiffres = tab != std::string_view::npos && tab != 0;
+        for (char c : ligne.substr(0, chiffres ? tab : 0)) {
             if (c < '0' || c > '9' || numero > 100000) { chiffres = false; break; }
             numero = numero * 10 + (c - '0');
         }
-        if (!chiffres) continue;
-        table[numero] = Utf8VersCp1252(Deseschapper(ligne.substr(tab + 1)));
+        if (!chiffres) {
+            table.LignesRefusees.push_back(numeroLigne);
+            continue;
+        }
+        table.Textes[numero] = Utf8VersCp1252(Deseschapper(ligne.substr(tab + 1)));
     }
     return table;
 }
 
-const std::map<int, std::string>& TableTextes()
+const TableTextesLue& TableTextesEmbarquee()
 {
-    static const std::map<int, std::string> table = LireTableTextes(
+    static const TableTextesLue table = LireTableTextes(
         {reinterpret_cast<const char*>(TableTextesBrute), TableTextesBruteTaille});
     return table;
 }
+
+const std::map<int, std::string>& TableTextes() { return TableTextesEmbarquee().Textes; }
 
 std::string TexteDansLangue(int decalage, int n)
 {

@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct EtatGlobal;
 
@@ -20,10 +21,16 @@ constexpr int DECALAGE_FRANCAIS = 0;
 constexpr int DECALAGE_ANGLAIS = 1000;
 constexpr int DECALAGE_PORTUGAIS = 2000;
 
-// The whole table, parsed once from the text embedded at build time.
+// The table's text format read: the strings, and the lines that are neither a
+// string record, a comment nor blank (a string cut over two lines), by number.
+struct TableTextesLue {
+    std::map<int, std::string> Textes;
+    std::vector<int> LignesRefusees;
+};
+TableTextesLue LireTableTextes(std::string_view utf8);
+// The whole table, read once from the text embedded at build time.
+const TableTextesLue& TableTextesEmbarquee();
 const std::map<int, std::string>& TableTextes();
-// Parses the table's text format; exposed for the tests of the format.
-std::map<int, std::string> LireTableTextes(std::string_view utf8);
 
 // String n of the running language; empty when the block lacks it.
 std::string Texte(const EtatGlobal& etat, int n);

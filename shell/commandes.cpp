@@ -339,6 +339,16 @@ void ExecuterCommande(EtatGlobal& etat, Fenetre& fenetre, int commande, int noti
     // A dialog asks for its follow-up command once it has closed: a series of
     // cards is a chain of them, run one after the other rather than nested.
     while (const int suite = std::exchange(etat.CommandeDemandee, 0)) Executer(etat, fenetre, suite, 0);
+    // Whatever a dialog changed in the queue or the plan, the ticker names it now.
+    MajTexteDefilant2(etat);
+}
+
+void FaireDefilerLigne(EtatGlobal& etat, int ligne)
+{
+    if (ligne == DEFILANT_SORTIES) return FaireDefiler(etat.BandeauSorties);
+    // A dialog still open may have changed the queue since the last step.
+    MajTexteDefilant2(etat);
+    FaireDefiler(etat.TexteDefilant2);
 }
 
 void CliquerFrequence(EtatGlobal& etat, Fenetre& f, int index)
@@ -346,6 +356,7 @@ void CliquerFrequence(EtatGlobal& etat, Fenetre& f, int index)
     etat.FrequenceChoisie = index;
     f.OuvrirDialogue(Dialogue::Renseign);
     RafraichirTableau(etat, f);
+    MajTexteDefilant2(etat);
     const bool sortie = std::exchange(etat.SortieDemandee, 0);
     if (const int suite = std::exchange(etat.CommandeDemandee, 0)) ExecuterCommande(etat, f, suite);
     if (sortie) ExecuterCommande(etat, f, 201);

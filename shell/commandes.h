@@ -23,6 +23,9 @@ bool CreerFenetrePrincipale(EtatGlobal& etat, Fenetre& fenetre, const std::strin
 // and what the details asked for (an exit, a mode change).
 void CliquerFrequence(EtatGlobal& etat, Fenetre& fenetre, int index);
 
+// Timers 28 and 30: ticker line 1 or 2 moves by one character; line 2 first
+// follows any change of the queue or the plan made since.
+void FaireDefilerLigne(EtatGlobal& etat, int ligne);
 // Timer 27, every 10 s: the flight-time supervision.
 void SuperviserTemps(EtatGlobal& etat, Fenetre& fenetre);
 // Timer 29, every 5 minutes.

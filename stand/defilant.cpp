@@ -41,18 +41,22 @@ std::vector<const EntreePlan*> NoeudsAVenir(const EtatGlobal& etat, int32_t list
 
 void MajTexteDefilant2(EtatGlobal& etat)
 {
-    auto& texte = etat.TexteDefilant2;
-    texte.Vider();
-    if (etat.ModeSortie != ModeFileAttente && etat.ModeSortie != ModePlanifie) return;
-    const bool file = etat.ModeSortie == ModeFileAttente;
-    texte = file ? Texte(etat, 168) : Texte(etat, 169);
-    int nommes = 0;
-    for (const EntreePlan* noeud : NoeudsAVenir(etat, file ? FileAttente : PlanVols)) {
-        if (nommes == NB_ELEMENTS_DEFILANT2) break;
-        const std::string element = Element(etat, *noeud);
-        if (element.empty()) continue;
-        texte.Ajouter(element);
-        ++nommes;
+    TexteFixe<1024> texte;
+    if (etat.ModeSortie == ModeFileAttente || etat.ModeSortie == ModePlanifie) {
+        const bool file = etat.ModeSortie == ModeFileAttente;
+        texte = file ? Texte(etat, 168) : Texte(etat, 169);
+        int nommes = 0;
+        for (const EntreePlan* noeud : NoeudsAVenir(etat, file ? FileAttente : PlanVols)) {
+            if (nommes == NB_ELEMENTS_DEFILANT2) break;
+            const std::string element = Element(etat, *noeud);
+            if (element.empty()) continue;
+            texte.Ajouter(element);
+            ++nommes;
+        }
+        if (nommes == 0) texte.Ajouter(RIEN);
     }
-    if (nommes == 0) texte.Ajouter(RIEN);
+    // The same names keep scrolling where they are; new ones start from the head.
+    if (texte.Vue() == etat.SourceDefilant2.Vue()) return;
+    etat.SourceDefilant2 = texte;
+    etat.TexteDefilant2 = texte;
 }

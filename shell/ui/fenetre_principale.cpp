@@ -299,7 +299,7 @@ void FenetrePrincipale::TickSupervision()
 
 void FenetrePrincipale::TickDefilant(int ligne)
 {
-    FaireDefiler(ligne == DEFILANT_SORTIES ? etat_.BandeauSorties : etat_.TexteDefilant2);
+    FaireDefilerLigne(etat_, ligne);
     defilants_[ligne - 1]->update();
     if (ligne == DEFILANT_SORTIES) SuivreAffichagePublic();
 }

@@ -1,8 +1,12 @@
+#include "cards/liste_fiches.h"
+#include "cards/saisie.h"
 #include "engine/compatibilite.h"
 #include "shell/commandes.h"
 #include "shell/menu.h"
 #include "engine/textes.h"
 #include "engine/emissions.h"
+#include "stand/defilant.h"
+#include "stand/file_attente.h"
 #include "stand/sortie.h"
 #include "storage/manifestation.h"
 #include "tests/support/dossier_temporaire.h"
@@ -424,4 +428,60 @@ TEST(MenuSurgissant, TheCardsMenuOffersThePlanOnlyInPlannedMode)
     ASSERT_EQ(modes.size(), 7u);
     EXPECT_EQ(modes[6].Commande, 223);
     EXPECT_EQ(modes[6].Texte.n, 14);
+}
+
+// The queue's ticker names the queue as it is, whichever dialog changed it: at
+// the next step of the ticker while the dialog is open, and once it has closed.
+TEST_F(Commandes, TheQueuesTickerFollowsEveryChangeOfTheQueue)
+{
+    using Action = std::function<void(EtatGlobal&)>;
+    struct Cas { const char* nom; Dialogue dialogue; Action action; const char* attendu; };
+    const Cas cas[] = {
+        {"a queued pilot deleted (queued twice)", Dialogue::ListeFiches,
+         [](EtatGlobal& e) { ListePilotes(e, [](int) {}).Supprimer(0); }, "Prochains : 3 Charlie 35.050   "},
+        {"a queued pilot stops flying", Dialogue::ListeFiches,
+         [](EtatGlobal& e) { ListePilotes(e, [](int) {}).FinsVols(0); }, "Prochains : 3 Charlie 35.050   "},
+        {"a queued pilot's frequency changed", Dialogue::ModifierFiche,
+         [](EtatGlobal& e) {
+             e.ModeModification = 1;
+             e.FicheCourante = 3;
+             Saisie s(e);
+             s.ChoisirFrequence(409, 0);
+             s.Valider({"", "Charlie", "", "", ""});
+         },
+         "Prochains : 2 Bravo 35.020   3 Charlie 35.000   2 Bravo 35.020   "},
+    };
+    for (const Cas& c : cas) {
+        Reunion q;
+        q.Plan(PlanExemple35());
+        q.port.MessagesLibres = true;   // every question answered OUI
+        for (auto [n, nom, f] : {std::tuple{2, "Bravo", 35020}, std::tuple{3, "Charlie", 35050}}) {
+            q.Fiche(n, nom, f);
+            ++q.Entree(f).NbUtilisateurs;
+        }
+        q.etat.ModeSortie = ModeFileAttente;
+        for (int32_t n : {2, 3, 2}) {
+            q.etat.FicheCourante = n;
+            AjouterEnFile(q.etat);
+        }
+        EXPECT_EQ(q.etat.TexteDefilant2, "Prochains : 2 Bravo 35.020   3 Charlie 35.050   2 Bravo 35.020   ");
+        FaireDefilerLigne(q.etat, 2);
+        const std::string tourne = q.etat.TexteDefilant2.Chaine();
+        std::string pendant;
+        FenetreTest g;
+        g.PendantDialogue = [&](Dialogue d) {
+            if (d != c.dialogue) return;
+            c.action(q.etat);
+            FaireDefilerLigne(q.etat, 2);
+            pendant = q.etat.TexteDefilant2.Chaine();
+        };
+        ExecuterCommande(q.etat, g, c.dialogue == Dialogue::ListeFiches ? 302 : 280);
+        EXPECT_EQ(pendant, std::string(c.attendu).substr(1) + c.attendu[0]) << c.nom;
+        EXPECT_EQ(q.etat.TexteDefilant2, std::string(c.attendu).substr(1) + c.attendu[0]) << c.nom;
+        // An unchanged queue keeps scrolling from where it stands.
+        ExecuterCommande(q.etat, g, 211);
+        FaireDefilerLigne(q.etat, 2);
+        EXPECT_EQ(q.etat.TexteDefilant2, std::string(c.attendu).substr(2) + std::string(c.attendu).substr(0, 2)) << c.nom;
+        EXPECT_NE(tourne, q.etat.TexteDefilant2.Chaine());
+    }
 }

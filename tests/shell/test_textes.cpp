@@ -163,13 +163,21 @@ TEST(Textes, AFilterBecomesNulSeparatedParts)
     EXPECT_EQ(f, std::string_view("Fichiers manifestation (*.mhz)\0*.mhz\0Tous les fichiers (*.*)\0*.*\0", 65));
 }
 
-TEST(LireTableTextes, EscapesCommentsAndBlanksAtTheEnds)
+TEST(LireTableTextes, EscapesCommentsAndBlanksAtTheEndsAndRefusesAnythingElse)
 {
-    const auto t = LireTableTextes("# comment\n\n12\t a\\rb\\\\c \r\n13\tx\\ty\n1x\tno\n14\n15\t\xC3\xA9t\xC3\xA9\n");
+    const auto lue = LireTableTextes("# comment\n\n12\t a\\rb\\\\c \r\n13\tx\\ty\n1x\tno\n14\n15\t\xC3\xA9t\xC3\xA9\n%u cut\n\tx\n");
+    const auto& t = lue.Textes;
+    EXPECT_EQ(lue.LignesRefusees, (std::vector<int>{5, 6, 8, 9}));
     ASSERT_EQ(t.size(), 3u);
     EXPECT_EQ(t.at(12), " a\rb\\c ");
     EXPECT_EQ(t.at(13), "x\ty");
     EXPECT_EQ(t.at(15), "\xE9t\xE9");
+}
+
+// A string written over two lines would lose its second half without a word.
+TEST(TableTextes, EveryLineIsAStringRecord)
+{
+    EXPECT_EQ(TableTextesEmbarquee().LignesRefusees, std::vector<int>{});
 }
 
 TEST(FormaterTexte, FormatsFromTheTable)

@@ -9,7 +9,9 @@
 #include "shell/ui/ligne_liste.h"
 #include "stand/file_attente.h"
 #include "stand/ui/dialogue_sortie_fiches.h"
+#include "storage/manifestation.h"
 #include "tests/stand/stand_test.h"
+#include "tests/support/dossier_temporaire.h"
 #include "tests/ui/support/captures.h"
 #include "tests/ui/support/controles_test.h"
 
@@ -80,6 +82,41 @@ TEST(DialogueSaisie, TheDictionaryWordGoesAtTheCaretAndTheFocusStaysInTheModel)
     Controle<QLineEdit>(d, 415)->setFocus();
     QApplication::processEvents();
     EXPECT_FALSE(inserer->isVisible());
+}
+
+// A word holding a NUL or another control byte never puts into the model field
+// what the card cannot keep: what the field shows is what is saved.
+TEST(DialogueSaisie, ADictionaryWordsOddBytesNeverLoseTheModelText)
+{
+    ReunionStand r;
+    r.Plan({35010});
+    r.etat.SauvegardeActive = 1;
+    const std::string dico = (r.dossier / "dico.txt").string();
+    EcrireOctets(dico, std::string("b\0c\r\nd\x01" "e\r\n", 10));
+    r.etat.CheminDictionnaire = dico;
+    ChargerDictionnaire(r.etat);
+    ASSERT_EQ(r.etat.EtatDictionnaire, 1);
+    DialogueSaisie d(r.etat);
+    d.show();
+    QApplication::setActiveWindow(&d);
+    Controle<QListWidget>(d, 409)->setCurrentRow(0);
+    Controle<QLineEdit>(d, 415)->setText("Martin");
+    QLineEdit* modele = Controle<QLineEdit>(d, 417);
+    modele->setFocus();
+    QApplication::processEvents();
+    modele->setText("XAlpha");
+    modele->setCursorPosition(1);
+    d.ChoixMot = [](QMenu&) { return 0; };
+    QTest::mouseClick(Controle<QPushButton>(d, 423), Qt::LeftButton);
+    d.ChoixMot = [](QMenu&) { return 1; };
+    QTest::mouseClick(Controle<QPushButton>(d, 423), Qt::LeftButton);
+    EXPECT_EQ(modele->text(), "Xb d Alpha");
+    QTest::mouseClick(Controle<QPushButton>(d, 1), Qt::LeftButton);
+    ASSERT_TRUE(FicheExiste(r.etat, 1));
+    EXPECT_EQ(VueChamp(ChercheFiche(r.etat, 1, 1)->Modele), "Xb d Alpha");
+    Reunion relue;
+    ASSERT_TRUE(ReprendreManifestation(relue.etat, r.etat.CheminManifestation));
+    EXPECT_EQ(VueChamp(ChercheFiche(relue.etat, 1, 1)->Modele), "Xb d Alpha");
 }
 
 TEST(DialogueSaisie, FieldsHoldOnlyWhatTheRecordsCanHold)
