@@ -72,10 +72,16 @@ fuzz: setup
 	$(call installer,$(FUZZ_PACKAGES))
 	cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DKORAL_FUZZ=ON
 	cmake --build $(BUILD)-fuzz -j $(JOBS)
-	# Each starts from a corpus of its own; the meeting readers are seeded with the sample.
+	# Each starts from a corpus of its own: the meeting readers are seeded with the
+	# sample, the import with real spreadsheet and export files, the dictionary
+	# with the sample dictionary and a Windows one.
 	for f in $(BUILD)-fuzz/fuzz/fuzz_*; do \
 	  c=$(BUILD)-fuzz/corpus/$$(basename $$f); mkdir -p $$c; \
-	  case $$f in *manifestation|*ouverture) $(BUILD)-fuzz/koral_exemple $$c/exemple.mhz;; esac; \
+	  case $$f in \
+	    *manifestation|*ouverture) $(BUILD)-fuzz/koral_exemple $$c/exemple.mhz;; \
+	    *import) cp fuzz/graines/import/* $$c/;; \
+	    *dictionnaire) cp fuzz/graines/dictionnaire/* resources/exemple/dico_koral.txt $$c/;; \
+	  esac; \
 	  $$f $$c -max_total_time=$(FUZZ_SECONDS) -max_len=65536 || exit 1; done
 
 clean:

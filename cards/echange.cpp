@@ -163,7 +163,8 @@ Verification Verifier(EtatGlobal& etat, const std::vector<LigneEchange>& lignes)
             continue;
         }
         bool bonne = true;
-        if (SansBlancs(l.Champs[0]).empty()) {
+        // A name of line breaks only is no name either: the card would have none.
+        if (SansBlancs(SurUneLigne(l.Champs[0])).empty()) {
             Erreur(etat, v, 747, l.Ligne);
             bonne = false;
         }
@@ -380,6 +381,7 @@ void ExporterFiches(EtatGlobal& etat)
     d.NomPropose = Texte(etat, 203);
     const auto chemin = etat.Port.Fichier(d);
     if (!chemin) return;
-    const EchecEcriture echec = EcrireFichierAtomique(*chemin, TexteExport(etat));
+    // The pilots' names and remarks: a private meeting gives a private export.
+    const EchecEcriture echec = EcrireFichierAtomique(*chemin, TexteExport(etat), etat.SauvegardeActive ? etat.CheminManifestation : "");
     if (echec != EchecEcriture::Aucun) SignalerEchecEcriture(etat, *chemin, echec);
 }

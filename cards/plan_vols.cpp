@@ -194,6 +194,8 @@ bool EditeurPlan::SequenceExecutee(int position) const
 
 bool EditeurPlan::Executer(int commande, int ligne)
 {
+    // A flight added is a node and its pilot's count: the file gets both or neither.
+    UneAction action(etat_);
     if (commande > PLAN_FICHE && commande < PLAN_ETAT) {
         AjouterFiche(ligne, commande - PLAN_FICHE);
         return false;

@@ -10,11 +10,14 @@
 #include <array>
 #include <cstdint>
 #include <list>
+#include <memory>
 #include <string>
 #include <vector>
 
 constexpr int NB_BANDES = 6;
 constexpr int TAILLE_CATALOGUE = 216;
+
+class VerrouFichier;
 
 struct Contraintes {
     int32_t Ecart20kHz = 1;
@@ -119,6 +122,14 @@ struct EtatGlobal {
     // once, and is said again only after a write has succeeded in between.
     int32_t EchecSauvegarde = 0;
     int32_t EchecSecours = 0;
+    // The meeting file's lock, held while this program has the file (storage/verrou.h).
+    std::shared_ptr<VerrouFichier> Verrou;
+    std::string VerrouChemin;          // its lock file (UTF-8)
+    // One user action, one write of the meeting file (UneAction, storage/manifestation.h).
+    int32_t ActionsEnCours = 0;
+    int32_t SauvegardeDifferee = 0;
+    std::string ImageEcrite;           // the meeting file's bytes as this program last wrote them
+    uint32_t NbEcritures = 0;          // writes of the meeting file in this run
     int32_t QuitterAuDemarrage = 0;
     int32_t HistoriqueAuDemarrage = 1;
     int32_t HistoriqueActif = 0;

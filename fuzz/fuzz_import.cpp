@@ -21,5 +21,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, std::size_t taille)
     if (r.Importees > 0 && !r.Erreurs.empty()) std::abort();
     // What was imported can always be written and read back.
     if (!DecoderManifestation(ImageManifestation(etat), 0)) std::abort();
+    // And exported, then imported again, it gives every card back.
+    if (r.Importees > 0) {
+        EtatGlobal autre(port);
+        std::vector<EntreeFrequence> plan = etat.PlanFrequences;
+        for (EntreeFrequence& e : plan) e.NbUtilisateurs = 0;
+        DefinirPlan(autre, std::move(plan));
+        const ResultatImport encore = ImporterFiches(autre, TexteExport(etat));
+        if (!encore.Erreurs.empty() || encore.Importees != r.Importees) std::abort();
+    }
     return 0;
 }

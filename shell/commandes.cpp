@@ -33,6 +33,13 @@ constexpr int SUJET_CONFLIT = 150;
 constexpr int DUREE_PAR_DEFAUT = 300;
 constexpr int MAXI_PAR_DEFAUT = 5;
 
+// Every dialog the dispatcher opens is a series of actions of the operator's own.
+int Ouvrir(EtatGlobal& etat, Fenetre& f, Dialogue d)
+{
+    SauvegardesImmediates pendant(etat);
+    return f.OuvrirDialogue(d);
+}
+
 std::string DeuxChiffres(int v)
 {
     return Formater("%02u", static_cast<unsigned>(v));
@@ -132,7 +139,7 @@ void Sortir(EtatGlobal& etat, Fenetre& f)
     etat.ModeDuplication = 0;
     static constexpr Dialogue PAR_MODE[] = {Dialogue::Sortir0, Dialogue::Sortir, Dialogue::SortirAttente,
                                              Dialogue::SortirPlan};
-    f.OuvrirDialogue(PAR_MODE[std::clamp(etat.ModeSortie, 0, 3)]);
+    Ouvrir(etat, f, PAR_MODE[std::clamp(etat.ModeSortie, 0, 3)]);
     SauverManifestation(etat);
     MajTexteDefilant2(etat);
     RafraichirTableau(etat, f);
@@ -149,7 +156,7 @@ void ChangerDeMode(EtatGlobal& etat, Fenetre& f, int commande)
 
 void PlanFrequences(EtatGlobal& etat, Fenetre& f)
 {
-    if (!f.OuvrirDialogue(Dialogue::PlanFrequences)) return;
+    if (!Ouvrir(etat, f, Dialogue::PlanFrequences)) return;
     SauverManifestation(etat);
     f.DisposerTableau();
     f.RedessinerTout();
@@ -165,7 +172,7 @@ void NouvelleFicheOuPlan(EtatGlobal& etat, Fenetre& f)
     }
     etat.ModeModification = 0;
     etat.ModeDuplication = 0;
-    f.OuvrirDialogue(Dialogue::NouvelleFiche);
+    Ouvrir(etat, f, Dialogue::NouvelleFiche);
 }
 
 // The card view and the card form on FicheCourante (a duplication was asked by
@@ -173,7 +180,7 @@ void NouvelleFicheOuPlan(EtatGlobal& etat, Fenetre& f)
 void SurLaFiche(EtatGlobal& etat, Fenetre& f, Dialogue d)
 {
     etat.ModeModification = 1;
-    f.OuvrirDialogue(d);
+    Ouvrir(etat, f, d);
 }
 
 void Importer(EtatGlobal& etat, Fenetre& f)
@@ -182,7 +189,7 @@ void Importer(EtatGlobal& etat, Fenetre& f)
         AfficherMessageTexte(etat, 52, BOUTONS_OK, SUJET_IMPORT);
         return;
     }
-    f.OuvrirDialogue(Dialogue::Importer);
+    Ouvrir(etat, f, Dialogue::Importer);
     // The plan may have gained frequencies: the board is laid out again.
     f.DisposerTableau();
     f.RedessinerTout();
@@ -195,7 +202,7 @@ void PlanDeVols(EtatGlobal& etat, Fenetre& f)
         etat.Port.Bip();
         return;
     }
-    f.OuvrirDialogue(Dialogue::PlanVols);
+    Ouvrir(etat, f, Dialogue::PlanVols);
     SauverManifestation(etat);
     RecompteSorties(etat);
     MajTexteDefilant2(etat);
@@ -242,6 +249,9 @@ bool QuitterApresEchec(EtatGlobal& etat)
 
 void Quitter(EtatGlobal& etat, Fenetre& f)
 {
+    // What is written here is read at once (a failed save asks for another file),
+    // and the meeting is emptied after.
+    SauvegardesImmediates maintenant(etat);
     if (!etat.SauvegardeActive && !etat.QuitterAuDemarrage) {
         const int oui = AfficherMessageTexte(etat, 79, BOUTONS_OUI_NON_CONTINUER, SUJET_SANS_SAUVEGARDE);
         if (etat.MessageAnnule) return;
@@ -252,6 +262,9 @@ void Quitter(EtatGlobal& etat, Fenetre& f)
     etat.TexteEvenement.Vider();
     EcrireHistorique(etat, EVT_FIN);
     ViderManifestation(etat);
+    // Nothing may write the emptied meeting over the file.
+    etat.SauvegardeActive = 0;
+    LibererManifestation(etat);
     f.FermerAide();
     f.Detruire();
 }
@@ -277,7 +290,7 @@ void Executer(EtatGlobal& etat, Fenetre& f, int commande, int notification)
     bool simple = false;
     const Dialogue d = DialogueSimple(commande, simple);
     if (simple) {
-        f.OuvrirDialogue(d);
+        Ouvrir(etat, f, d);
         return;
     }
     if (commande >= 10 && commande <= 15) return ChoisirLangue(etat, commande);
@@ -335,6 +348,9 @@ void Executer(EtatGlobal& etat, Fenetre& f, int commande, int notification)
 
 void ExecuterCommande(EtatGlobal& etat, Fenetre& fenetre, int commande, int notification)
 {
+    // A command and those it asks for once its dialog has closed (a refused flight
+    // queued, then the waiting-list mode) are one action: one write of the file.
+    UneAction action(etat);
     Executer(etat, fenetre, commande, notification);
     // A dialog asks for its follow-up command once it has closed: a series of
     // cards is a chain of them, run one after the other rather than nested.
@@ -353,8 +369,9 @@ void FaireDefilerLigne(EtatGlobal& etat, int ligne)
 
 void CliquerFrequence(EtatGlobal& etat, Fenetre& f, int index)
 {
+    UneAction action(etat);
     etat.FrequenceChoisie = index;
-    f.OuvrirDialogue(Dialogue::Renseign);
+    Ouvrir(etat, f, Dialogue::Renseign);
     RafraichirTableau(etat, f);
     MajTexteDefilant2(etat);
     const bool sortie = std::exchange(etat.SortieDemandee, 0);
@@ -403,7 +420,7 @@ bool CreerFenetrePrincipale(EtatGlobal& etat, Fenetre& f, const std::string& che
 {
     etat.EntreeSansFrequence.Frequence = FREQUENCE_AUCUNE;
     if (cheminLigneCommande.empty()) {
-        if (!f.OuvrirDialogue(Dialogue::Fichier)) {
+        if (!Ouvrir(etat, f, Dialogue::Fichier)) {
             etat.CheminManifestation.clear();
             etat.CheminSecours.clear();
             etat.SauvegardeActive = 0;
@@ -432,7 +449,7 @@ bool CreerFenetrePrincipale(EtatGlobal& etat, Fenetre& f, const std::string& che
     if (!etat.SauvegardeActive) {
         etat.TitreFichier = Texte(etat, 22);
         f.MettreAJourTitre();
-        if (!f.OuvrirDialogue(Dialogue::AlerteFichier)) {
+        if (!Ouvrir(etat, f, Dialogue::AlerteFichier)) {
             etat.QuitterAuDemarrage = 1;
             ExecuterCommande(etat, f, 100);
             return false;

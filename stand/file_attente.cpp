@@ -31,7 +31,7 @@ bool ProposerBascule(EtatGlobal& etat)
     const ReponseBascule r = etat.Port.Bascule();
     etat.NePlusProposer = r.NePlusProposer ? 1 : 0;
     if (!r.Oui || !AjouterEnFile(etat)) return false;
-    SauverManifestation(etat);
+    // Written with the waiting-list mode that follows at once: one answer, one write.
     etat.CommandeDemandee = COMMANDE_FILE_ATTENTE;
     return true;
 }

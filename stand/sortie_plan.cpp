@@ -126,6 +126,8 @@ EntreePlan* SortiePlan::InsererEnTete(int32_t numero)
 
 std::optional<int> SortiePlan::Sortir(int liste, int ligne)
 {
+    // An unplanned flight inserted then sent out: the file never holds one without the other.
+    UneAction action(etat_);
     const bool duPlan = liste == LISTE_PRINCIPALE;
     const std::vector<LigneCarte>& lignes = duPlan ? plan_ : autres_;
     if (ligne < 0 || ligne >= static_cast<int>(lignes.size())) return std::nullopt;

@@ -43,7 +43,7 @@ fs::path CibleReelle(fs::path chemin)
 #ifdef _WIN32
 EchecEcriture Echec() { return EchecDeCodeSysteme(static_cast<int>(GetLastError())); }
 
-EchecEcriture EcrireEtForcer(const fs::path& chemin, const fs::path&, const std::string& octets)
+EchecEcriture EcrireEtForcer(const fs::path& chemin, const fs::path&, const std::string& octets, const std::string&)
 {
     HANDLE f = CreateFileW(chemin.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (f == INVALID_HANDLE_VALUE) return Echec();
@@ -66,13 +66,15 @@ EchecEcriture Remplacer(const fs::path& source, const fs::path& cible)
 #else
 EchecEcriture Echec() { return EchecDeCodeSysteme(errno); }
 
-EchecEcriture EcrireEtForcer(const fs::path& chemin, const fs::path& cible, const std::string& octets)
+EchecEcriture EcrireEtForcer(const fs::path& chemin, const fs::path& cible, const std::string& octets, const std::string& modele)
 {
-    const int f = ::open(chemin.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int f = ::open(chemin.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (f < 0) return Echec();
     // The new file takes the old one's permissions: a meeting kept private stays so.
     struct stat ancien;
-    if (::stat(cible.c_str(), &ancien) == 0) ::fchmod(f, ancien.st_mode & 07777);
+    mode_t droits = ::stat(cible.c_str(), &ancien) == 0 ? ancien.st_mode & 07777 : static_cast<mode_t>(DroitsNouveauFichier({}));
+    if (!modele.empty()) droits &= static_cast<mode_t>(DroitsNouveauFichier(modele)) | ~static_cast<mode_t>(0777);
+    ::fchmod(f, droits);
     EchecEcriture r = EchecEcriture::Aucun;
     for (std::size_t fait = 0; r == EchecEcriture::Aucun && fait < octets.size();) {
         const ssize_t n = ::write(f, octets.data() + fait, octets.size() - fait);
@@ -125,14 +127,56 @@ EchecEcriture EchecDeCodeSysteme(int code)
 #endif
 }
 
-EchecEcriture EcrireFichierAtomique(const std::string& chemin, const std::string& octets)
+EchecEcriture EcrireFichierAtomique(const std::string& chemin, const std::string& octets, const std::string& modele)
 {
     const fs::path cible = CibleReelle(CheminNatif(chemin));
     const fs::path temporaire = CheminTemporaire(cible);
-    EchecEcriture r = EcrireEtForcer(temporaire, cible, octets);
+    EchecEcriture r = EcrireEtForcer(temporaire, cible, octets, modele);
     if (r == EchecEcriture::Aucun) r = Remplacer(temporaire, cible);
     if (r != EchecEcriture::Aucun) SupprimerTemporaire(chemin);
     return r;
+}
+
+unsigned DroitsNouveauFichier(const std::string& modele)
+{
+#ifdef _WIN32
+    static_cast<void>(modele);
+    return 0;
+#else
+    const mode_t masque = ::umask(0);
+    ::umask(masque);
+    mode_t droits = 0666 & ~masque;
+    struct stat m;
+    if (!modele.empty() && ::stat(CheminNatif(modele).c_str(), &m) == 0) droits &= m.st_mode & 0666;
+    return droits;
+#endif
+}
+
+bool AjouterAuFichier(const std::string& chemin, const std::string& octets, const std::string& modele)
+{
+#ifdef _WIN32
+    static_cast<void>(modele);
+    HANDLE f = CreateFileW(CheminNatif(chemin).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return false;
+    DWORD ecrits = 0;
+    const bool ok = WriteFile(f, octets.data(), static_cast<DWORD>(octets.size()), &ecrits, nullptr) && ecrits == octets.size();
+    CloseHandle(f);
+    return ok;
+#else
+    const int f = ::open(CheminNatif(chemin).c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+    if (f < 0) return false;
+    struct stat s;
+    // A file just made (still empty) takes the meeting's permissions; an older one keeps its own.
+    if (::fstat(f, &s) == 0 && s.st_size == 0) ::fchmod(f, static_cast<mode_t>(DroitsNouveauFichier(modele)));
+    bool ok = true;
+    for (std::size_t fait = 0; ok && fait < octets.size();) {
+        const ssize_t n = ::write(f, octets.data() + fait, octets.size() - fait);
+        ok = n > 0;
+        if (ok) fait += static_cast<std::size_t>(n);
+    }
+    return ::close(f) == 0 && ok;
+#endif
 }
 
 void SupprimerTemporaire(const std::string& chemin)

@@ -11,8 +11,15 @@ enum class EchecEcriture { Aucun, PlaceInsuffisante, Permission, Autre };
 
 // Writes `octets` to a temporary file beside `chemin`, forces it to disk, then
 // renames it over `chemin`. A symbolic link is written through to its target,
-// and the file keeps its permissions. On failure the old file is intact.
-EchecEcriture EcrireFichierAtomique(const std::string& chemin, const std::string& octets);
+// and the file keeps its permissions, never more than those of `modele` when one
+// is given (a backup or an export of a private meeting stays private; the
+// temporary file is private from its first byte). On failure the old file is intact.
+EchecEcriture EcrireFichierAtomique(const std::string& chemin, const std::string& octets, const std::string& modele = {});
+// Appends `octets` to a file, made when missing with `modele`'s permissions at most.
+bool AjouterAuFichier(const std::string& chemin, const std::string& octets, const std::string& modele = {});
+// The permission bits of a new file: the system's default for this user, and
+// never more than `modele`'s (POSIX mode bits; unused on Windows).
+unsigned DroitsNouveauFichier(const std::string& modele);
 // A system error code (errno, or the last error on Windows) as a reason.
 EchecEcriture EchecDeCodeSysteme(int code);
 // Removes the temporary file a crash may have left beside `chemin`.

@@ -6,10 +6,10 @@
 #include "engine/messages.h"
 #include "engine/textes.h"
 #include "storage/chemins.h"
+#include "storage/fichier_atomique.h"
 #include "storage/manifestation.h"
 
 #include <array>
-#include <fstream>
 
 namespace {
 
@@ -33,11 +33,9 @@ void EcrireHistorique(EtatGlobal& etat, int evenement)
 {
     if (!etat.HistoriqueActif || etat.CheminHistorique.empty()) return;
     // UTF-8, so that any editor of today shows the accents of the labels and names.
-    const std::string ligne = Cp1252VersUtf8(LigneHistorique(etat, evenement));
-    std::ofstream f(CheminNatif(etat.CheminHistorique), std::ios::binary | std::ios::app);
-    if (!f) return;
-    f.write(ligne.data(), static_cast<std::streamsize>(ligne.size()));
-    f.flush();
+    // It names the pilots: a private meeting keeps a private log.
+    AjouterAuFichier(etat.CheminHistorique, Cp1252VersUtf8(LigneHistorique(etat, evenement)),
+                     etat.SauvegardeActive ? etat.CheminManifestation : std::string());
 }
 
 void PreparerHistorique(EtatGlobal& etat)

@@ -13,10 +13,12 @@
 #include "storage/chemins.h"
 #include "storage/fichier_atomique.h"
 #include "storage/historique.h"
+#include "storage/verrou.h"
 
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <filesystem>
 #include <map>
 #include <set>
 #include <utility>
@@ -208,23 +210,33 @@ bool Coherente(const ManifestationLue& m)
 }
 
 // A failure is said once, and said again only after a write has worked in
-// between: the operator is warned without a box at every click.
-void Ecrire(EtatGlobal& etat, const std::string& chemin, int32_t& echec)
+// between: the operator is warned without a box at every click. `modele`: the
+// file whose permissions the written one never exceeds.
+bool Ecrire(EtatGlobal& etat, const std::string& chemin, const std::string& image, int32_t& echec, const std::string& modele)
 {
-    if (!etat.SauvegardeActive || chemin.empty()) return;
-    const EchecEcriture resultat = EcrireFichierAtomique(chemin, ImageManifestation(etat));
+    const EchecEcriture resultat = EcrireFichierAtomique(chemin, image, modele);
     const std::string fichier = Utf8VersCp1252(chemin);
     if (resultat == EchecEcriture::Aucun) {
         if (std::exchange(echec, 0)) {
             etat.TexteEvenement = "OK - " + fichier;
             EcrireHistorique(etat, EVT_SAUVEGARDE);
         }
-        return;
+        return true;
     }
-    if (std::exchange(echec, 1)) return;
+    if (std::exchange(echec, 1)) return false;
     etat.TexteEvenement = Texte(etat, 193) + " - " + fichier;
     EcrireHistorique(etat, EVT_SAUVEGARDE);
     SignalerEchecEcriture(etat, chemin, resultat);
+    return false;
+}
+
+std::string CheminVerrou(const std::string& chemin) { return chemin + ".lck"; }
+
+// The same file whatever way its path is written.
+bool MemeFichier(const std::string& a, const std::string& b)
+{
+    std::error_code e1, e2;
+    return std::filesystem::weakly_canonical(CheminNatif(a), e1) == std::filesystem::weakly_canonical(CheminNatif(b), e2) && !e1 && !e2;
 }
 
 } // namespace
@@ -266,9 +278,71 @@ std::optional<ManifestationLue> DecoderManifestation(std::string_view octets, ui
     return m;
 }
 
-void SauverManifestation(EtatGlobal& etat) { Ecrire(etat, etat.CheminManifestation, etat.EchecSauvegarde); }
+void SauverManifestation(EtatGlobal& etat)
+{
+    if (!etat.SauvegardeActive || etat.CheminManifestation.empty()) return;
+    if (etat.ActionsEnCours > 0) {
+        etat.SauvegardeDifferee = 1;
+        return;
+    }
+    std::string image = ImageManifestation(etat);
+    // Nothing changed since the last write: the file already holds it.
+    if (image == etat.ImageEcrite && !etat.EchecSauvegarde) return;
+    if (!Ecrire(etat, etat.CheminManifestation, image, etat.EchecSauvegarde, {})) return;
+    etat.ImageEcrite = std::move(image);
+    ++etat.NbEcritures;
+}
 
-void SauverSecours(EtatGlobal& etat) { Ecrire(etat, etat.CheminSecours, etat.EchecSecours); }
+void SauverSecours(EtatGlobal& etat)
+{
+    // Halfway through an action (a question open) the backup waits for its next turn.
+    if (!etat.SauvegardeActive || etat.CheminSecours.empty() || etat.ActionsEnCours > 0) return;
+    Ecrire(etat, etat.CheminSecours, ImageManifestation(etat), etat.EchecSecours, etat.CheminManifestation);
+}
+
+UneAction::UneAction(EtatGlobal& etat) : etat_(etat) { ++etat_.ActionsEnCours; }
+
+UneAction::~UneAction()
+{
+    if (--etat_.ActionsEnCours > 0 || !std::exchange(etat_.SauvegardeDifferee, 0)) return;
+    SauverManifestation(etat_);
+}
+
+SauvegardesImmediates::SauvegardesImmediates(EtatGlobal& etat) : etat_(etat), actions_(std::exchange(etat.ActionsEnCours, 0))
+{
+    if (std::exchange(etat_.SauvegardeDifferee, 0)) SauverManifestation(etat_);
+}
+
+SauvegardesImmediates::~SauvegardesImmediates() { etat_.ActionsEnCours = actions_; }
+
+void LibererManifestation(EtatGlobal& etat)
+{
+    etat.Verrou.reset();
+    etat.VerrouChemin.clear();
+}
+
+bool VerrouillerManifestation(EtatGlobal& etat, const std::string& chemin)
+{
+    const std::string fichier = CheminVerrou(chemin);
+    if (etat.Verrou && etat.Verrou->Tenu() && MemeFichier(etat.VerrouChemin, fichier)) return true;
+    auto verrou = std::make_shared<VerrouFichier>();
+    switch (verrou->Prendre(fichier, chemin)) {
+    case PriseVerrou::Prise:
+        etat.Verrou = std::move(verrou);
+        etat.VerrouChemin = fichier;
+        return true;
+    // A folder nobody may write in: no program can save there, and the saves say so.
+    case PriseVerrou::Impossible: return true;
+    case PriseVerrou::Tenue: break;
+    }
+    const Detenteur d = LireDetenteur(fichier).value_or(Detenteur{"???", "???", 0});
+    etat.TexteMessage = FormaterTexte(Texte(etat, 223), Utf8VersCp1252(d.Utilisateur).c_str(), Utf8VersCp1252(d.Machine).c_str());
+    etat.TexteDetail = Utf8VersCp1252(chemin);
+    etat.JeuBoutons = BOUTONS_OK;
+    etat.SujetAide = 0;
+    AfficherMessage(etat);
+    return false;
+}
 
 void SignalerEchecEcriture(EtatGlobal& etat, const std::string& chemin, EchecEcriture echec)
 {
@@ -285,7 +359,7 @@ bool EnregistrerAilleurs(EtatGlobal& etat)
     DemandeFichier d = PreparerDialogueFichier(etat, 62, true);
     d.NomPropose = etat.TitreFichier;
     const auto chemin = etat.Port.Fichier(d);
-    if (!chemin) return false;
+    if (!chemin || !VerrouillerManifestation(etat, *chemin)) return false;
     DeriverChemins(etat, *chemin);
     etat.TitreFichier = Utf8VersCp1252(NomDeFichier(*chemin));
     SauverManifestation(etat);
@@ -319,19 +393,24 @@ void DeriverChemins(EtatGlobal& etat, const std::string& chemin)
 {
     etat.CheminManifestation = chemin;
     etat.CheminSecours = RemplacerExtension(chemin, ".bak");
-    // A new file has no failure of its own yet.
+    // A new file has no failure of its own yet, and holds nothing this program wrote.
     etat.EchecSauvegarde = 0;
     etat.EchecSecours = 0;
+    etat.ImageEcrite.clear();
 }
 
 bool ReprendreManifestation(EtatGlobal& etat, const std::string& chemin)
 {
     etat.SauvegardeActive = 1;
     DeriverChemins(etat, chemin);
-    if (!LireManifestation(etat)) {
-        AfficherMessageTexte(etat, 88);
+    const bool libre = VerrouillerManifestation(etat, chemin);
+    if (!libre || !LireManifestation(etat)) {
+        if (libre) AfficherMessageTexte(etat, 88);
         etat.QuitterAuDemarrage = 1;
         etat.SauvegardeActive = 0;
+        etat.CheminManifestation.clear();
+        etat.CheminSecours.clear();
+        LibererManifestation(etat);
         return false;
     }
     etat.TitreFichier = Utf8VersCp1252(NomDeFichier(chemin));
@@ -415,7 +494,7 @@ bool ChoisirNouveauFichier(EtatGlobal& etat)
     DemandeFichier d = PreparerDialogueFichier(etat, 62, true);
     d.NomPropose = NomProposeManifestation(etat);
     const auto chemin = etat.Port.Fichier(d);
-    if (!chemin) return false;
+    if (!chemin || !VerrouillerManifestation(etat, *chemin)) return false;
     etat.SauvegardeActive = 1;
     DeriverChemins(etat, *chemin);
     etat.TitreFichier = Utf8VersCp1252(NomDeFichier(*chemin));

@@ -36,9 +36,46 @@ struct ManifestationLue {
 // Nothing when the bytes are not a meeting this program wrote or could have.
 std::optional<ManifestationLue> DecoderManifestation(std::string_view octets, uint32_t tick);
 
-// Both say a failure once (which file, and why) until a write works again.
+// Both say a failure once (which file, and why) until a write works again. The
+// meeting file is not written again when it already holds the meeting.
 void SauverManifestation(EtatGlobal& etat);
 void SauverSecours(EtatGlobal& etat);
+
+// One user action, one write of the meeting file: while one lives, the saves it
+// asks are made once, when the outermost ends, so that no file ever holds half
+// of an action.
+class UneAction {
+public:
+    explicit UneAction(EtatGlobal& etat);
+    ~UneAction();
+    UneAction(const UneAction&) = delete;
+    UneAction& operator=(const UneAction&) = delete;
+
+private:
+    EtatGlobal& etat_;
+};
+
+// Within an action, a stretch whose saves are made at once: a modal dialog (a
+// series of actions of the operator's own), or quitting. What the action asked
+// before is written first.
+class SauvegardesImmediates {
+public:
+    explicit SauvegardesImmediates(EtatGlobal& etat);
+    ~SauvegardesImmediates();
+    SauvegardesImmediates(const SauvegardesImmediates&) = delete;
+    SauvegardesImmediates& operator=(const SauvegardesImmediates&) = delete;
+
+private:
+    EtatGlobal& etat_;
+    int32_t actions_;
+};
+
+// Takes the meeting file `chemin` for this program alone (a lock the system drops
+// when the program ends). False, with the message naming who has it, when
+// another program, of this user or another, has it open.
+bool VerrouillerManifestation(EtatGlobal& etat, const std::string& chemin);
+// Lets the file go for other programs (the meeting is closed).
+void LibererManifestation(EtatGlobal& etat);
 // The message of a file that could not be written.
 void SignalerEchecEcriture(EtatGlobal& etat, const std::string& chemin, EchecEcriture echec);
 // The meeting written to a file chosen now (the last save failed); false when cancelled.

@@ -63,7 +63,8 @@ void CopierExemples()
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    if (InstanceUnique::DejaLancee()) return 0;
+    InstanceUnique instance;
+    if (!instance.Prendre()) return 0;
 
     PlateformeQt plateforme;
     EtatGlobal etat(plateforme);
@@ -93,8 +94,7 @@ int main(int argc, char** argv)
     });
     fenetre.FermetureAide = [&aide] { aide.close(); };
     if (const QPixmap logo = LogoClub(); !logo.isNull()) fenetre.DefinirLogo(logo);
-    InstanceUnique instance;
-    instance.Ecouter(&fenetre);
+    instance.DefinirFenetre(&fenetre);
 
     const bool ouverte = CreerFenetrePrincipale(etat, fenetre, chemin);
     if (fatal) return EXIT_FAILURE;

@@ -192,6 +192,8 @@ TEST_F(Import, AQuotedFieldClosesAsSpreadsheetsWriteItAndAStrayQuoteIsItsLinesEr
         {"Long\t35.010\tL\t" + longue + "\tR\nC\t35.010\tL\tM\tR\n", {E(221, 2)}, {}},
         {"Lignes\t35.010\tL\tM\t" + vingtCinq + "fin\"\nC\t35.010\tL\tM\tR\n", {E(221, 2), E(749, 28)}, {}},
         {"A\t35.010\tL\tM\tR\nB\t35.010\tL\tM\t\"fin", {E(221, 3)}, {}},
+        // A quoted name of line breaks only is no name.
+        {"\"\n\"\t35.010\tL\tM\tR\n", {E(747, 2)}, {}},
     };
     for (const Cas& c : cas) {
         ReunionStand vide;

@@ -472,7 +472,6 @@ TEST(RenseignSortie, ARefusedCardExitStaysOnSortirAndProposesTheQueueOnADoubleCl
     EXPECT_EQ(r.etat.CommandeDemandee, 222);
     EXPECT_EQ(r.Entree(35010).Etat, Libre);
     EXPECT_TRUE(r.Historique().empty());
-    EXPECT_FALSE(r.FichierManifestation().empty());
 
     // Once the box was ticked, a refusal only closes.
     r.port.RepondreOk();

@@ -67,6 +67,7 @@ TEST_F(Sauvegarde, AFailureIsSaidOnceThenAgainOnlyAfterASaveWorked)
 
     Bloquer(chemin);
     r.port.RepondreOk();
+    r.etat.ModeSortie = ModeFiches;
     SauverManifestation(r.etat);
     EXPECT_EQ(r.port.Messages.size(), 2u);
     // The history holds the failures and the save that worked between them.

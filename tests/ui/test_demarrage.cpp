@@ -123,6 +123,7 @@ TEST(PlanDeFrequences, ValidatedFromTheWindowTheBoardIsRebuiltAndTheFileRewritte
     const BoutonFrequence* premier35 = f.BoutonsFrequences()[static_cast<std::size_t>(r.etat.NbParBande[0])];
     EXPECT_TRUE(premier35->isVisible());
     EXPECT_EQ(premier35->x(), 50);
+    LibererManifestation(r.etat);   // the stand lets the file go, as when it quits
     Reunion relue;
     ASSERT_TRUE(ReprendreManifestation(relue.etat, dossier.Fichier("nouvelle.mhz")));
     EXPECT_EQ(relue.etat.NbFrequences(), 137);

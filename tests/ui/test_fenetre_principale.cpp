@@ -226,15 +226,29 @@ TEST_F(Tableau, TheFiveMinuteTimerWritesTheBackup)
     EXPECT_EQ(LireOctets(secours), ImageManifestation(r.etat));
 }
 
-TEST(InstanceUnique, ASecondStartBringsTheFirstWindowForward)
+TEST(InstanceUnique, TheFirstStartIsTheStandAndALaterOneBringsItsFrontWindowForward)
 {
+    DossierTemporaire maison;
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", QByteArray::fromStdString(maison.Chemin().string()));
     InstanceUnique premiere;
+    ASSERT_TRUE(premiere.Prendre());
+    // Before the main window exists, the dialog in front comes forward.
+    QDialog langue;
+    langue.setModal(true);
+    langue.show();
+    langue.showMinimized();
+    InstanceUnique seconde;
+    EXPECT_FALSE(seconde.Prendre());
+    for (int i = 0; i < 50 && langue.isMinimized(); ++i) QTest::qWait(10);
+    EXPECT_FALSE(langue.isMinimized());
+    langue.close();
     QWidget fenetre;
-    premiere.Ecouter(&fenetre);
-    EXPECT_FALSE(fenetre.isVisible());
-    EXPECT_TRUE(InstanceUnique::DejaLancee());
+    premiere.DefinirFenetre(&fenetre);
+    EXPECT_FALSE(InstanceUnique().Prendre());
     for (int i = 0; i < 50 && !fenetre.isVisible(); ++i) QTest::qWait(10);
     EXPECT_TRUE(fenetre.isVisible());
+    qputenv("HOME", home);
 }
 
 TEST(FenetreAide, HelpOpenedFromAModalDialogCanBeUsedAndClosed)

@@ -226,6 +226,7 @@ TEST_F(SessionFiches, ThirtyCardsListedStoppedResumedAndOneDeleted)
     EXPECT_EQ(r.port.ReponsesRestantes(), 0u);
 
     // The file holds every card with its counts.
+    LibererManifestation(r.etat);   // the stand lets the file go, as when it quits
     Reunion relue;
     ASSERT_TRUE(ReprendreManifestation(relue.etat, fichier));
     EXPECT_EQ(relue.etat.NbFiches(), 30);

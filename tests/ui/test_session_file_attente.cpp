@@ -188,6 +188,7 @@ TEST_F(Matinee, CardsThenTheQueueTakenInOrder)
     EXPECT_EQ(r.port.ReponsesRestantes(), 0u);
 
     // The file holds the morning.
+    LibererManifestation(r.etat);   // the stand lets the file go, as when it quits
     Reunion relue;
     ASSERT_TRUE(ReprendreManifestation(relue.etat, fichier));
     EXPECT_EQ(relue.etat.ModeSortie, ModeFileAttente);

@@ -171,6 +171,7 @@ TEST_F(Session, FreeServiceFromStartToEnd)
     EXPECT_EQ(r.port.ReponsesRestantes(), 0u);
 
     // The meeting file holds the last state.
+    LibererManifestation(r.etat);   // the stand lets the file go, as when it quits
     Reunion relue;
     ASSERT_TRUE(ReprendreManifestation(relue.etat, fichier));
     EXPECT_EQ(relue.etat.ModeSortie, ModeFiches);

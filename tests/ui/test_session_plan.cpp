@@ -192,6 +192,7 @@ TEST_F(Meeting, SixtyFlightsInThreeSequences)
     EXPECT_EQ(r.port.ReponsesRestantes(), 0u);
 
     // The file: the plan with its states, durations and the skip.
+    LibererManifestation(r.etat);   // the stand lets the file go, as when it quits
     Reunion relue;
     ASSERT_TRUE(ReprendreManifestation(relue.etat, fichier));
     std::vector<std::tuple<int32_t, int32_t, int32_t>> tete;
