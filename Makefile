@@ -39,20 +39,28 @@ build: configure
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-run: build
-	./$(BUILD)/koralis "$(CURDIR)/$(BUILD)/EXEMPLE4.MHZ"
+# The program and the sample only; the stand works on a copy of its own, which
+# it rewrites as it is used (the shipped sample stays as the generator wrote it).
+RUN_DIR = $(abspath $(BUILD))/run
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target koralis exemple
+	mkdir -p "$(RUN_DIR)"
+	for f in EXEMPLE4.MHZ DICO_KORAL.TXT; do \
+	  [ -e "$(RUN_DIR)/$$f" ] || cp "$(BUILD)/exemple/$$f" "$(RUN_DIR)/$$f"; done
+	"$(BUILD)/koralis" "$(RUN_DIR)/EXEMPLE4.MHZ"
 
 # The folder koralsetup installs from, and the Debian package.
-dist: build
-	cmake --build $(BUILD) --target dist
+dist: configure
+	cmake --build $(BUILD) -j $(JOBS) --target dist
 
-package: build
+package: configure
+	cmake --build $(BUILD) -j $(JOBS) --target koralis exemple
 	cd $(BUILD) && cpack -G DEB
 
 bench: configure
 	cmake --build $(BUILD) -j $(JOBS) --target koral_bench koral_bench_ui
-	./$(BUILD)/bench/koral_bench
-	./$(BUILD)/bench/koral_bench_ui
+	"$(BUILD)/bench/koral_bench"
+	"$(BUILD)/bench/koral_bench_ui"
 
 # The whole suite in a Debug build under AddressSanitizer, UBSan and leak
 # detection; any report fails its test. Qt's own leaks are suppressed by
@@ -78,7 +86,7 @@ fuzz: setup
 	for f in $(BUILD)-fuzz/fuzz/fuzz_*; do \
 	  c=$(BUILD)-fuzz/corpus/$$(basename $$f); mkdir -p $$c; \
 	  case $$f in \
-	    *manifestation|*ouverture) $(BUILD)-fuzz/koral_exemple $$c/exemple.mhz;; \
+	    *manifestation|*ouverture) "$(BUILD)-fuzz/koral_exemple" $$c/exemple.mhz;; \
 	    *import) cp fuzz/graines/import/* $$c/;; \
 	    *dictionnaire) cp fuzz/graines/dictionnaire/* resources/exemple/dico_koral.txt $$c/;; \
 	  esac; \

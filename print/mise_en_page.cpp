@@ -17,6 +17,14 @@ constexpr int COLONNES_PLAN[] = {0, 5, 14, 45, 60, 100};
 constexpr int INDENT_FICHES = 20;
 constexpr int INDENT_PLAN = 25;
 constexpr int SUJET_AIDE_AUCUNE_FICHE = 7;
+constexpr int LARGEUR_MISE_EN_PAGE = 130;          // widths the layout spans, margins included
+
+// Per thousand: how often each small letter and the blank come in a text.
+constexpr std::pair<char, int> FREQUENCES_LETTRES[] = {
+    {'a', 64}, {'b', 14}, {'c', 27}, {'d', 35}, {'e', 100}, {'f', 20}, {'g', 14}, {'h', 42}, {'i', 63},
+    {'j', 3},  {'k', 6},  {'l', 35}, {'m', 20}, {'n', 56},  {'o', 56}, {'p', 17}, {'q', 4},  {'r', 49},
+    {'s', 56}, {'t', 71}, {'u', 31}, {'v', 10}, {'w', 18},  {'x', 3},  {'y', 18}, {'z', 2},  {' ', 166},
+};
 
 std::vector<std::string> Segments(std::string_view texte, char separateur)
 {
@@ -39,19 +47,36 @@ public:
     std::vector<PageImprimee> Pages() && { return std::move(pages_); }
 
     // Tabbed line: `accent` names the emphasised segment, drawn in the large font.
+    // Each segment keeps to its column: it ends before the next one begins, the
+    // last before the frame's right rule, whatever the font's widths.
     void Tabulee(std::string_view texte, const int (&colonnes)[6], int accent)
     {
         Place();
         const std::vector<std::string> segments = Segments(texte, '\t');
-        for (std::size_t k = 0; k < segments.size() && k < 6; ++k)
-            if (!segments[k].empty())
-                Texte(X(colonnes[k] + MARGE), segments[k], static_cast<int>(k) == accent ? PoliceImpression::Accent : PoliceImpression::Corps);
+        const std::size_t n = std::min<std::size_t>(segments.size(), 6);
+        for (std::size_t k = 0; k < n; ++k) {
+            if (segments[k].empty()) continue;
+            int fin = DroiteCadre();
+            for (std::size_t suivant = k + 1; suivant < n; ++suivant)
+                if (!segments[suivant].empty()) {
+                    fin = X(colonnes[suivant] + MARGE);
+                    break;
+                }
+            const PoliceImpression police = static_cast<int>(k) == accent ? PoliceImpression::Accent : PoliceImpression::Corps;
+            const int x = X(colonnes[k] + MARGE);
+            // Trailing blanks print no ink: only what shows must fit.
+            const std::string_view encre = std::string_view(segments[k]).substr(0, segments[k].find_last_not_of(' ') + 1);
+            const std::size_t garde = Tient(encre, fin - x, police);
+            Texte(x, garde == encre.size() ? segments[k] : std::string(encre.substr(0, garde)), police);
+        }
         ++ligne_;
     }
+    // One line cut to the frame (the pause banner).
     void Simple(std::string_view texte)
     {
         Place();
-        Texte(X(MARGE), std::string(texte), PoliceImpression::Corps);
+        Texte(X(MARGE), std::string(texte.substr(0, Tient(texte, DroiteCadre() - X(MARGE), PoliceImpression::Corps))),
+              PoliceImpression::Corps);
         ++ligne_;
     }
     // Cut at the last blank that fits; a text without one is cut at the width,
@@ -64,12 +89,12 @@ public:
             return;
         }
         const int place = m_.LargeurPage - (indent + 15) * m_.LargeurCar;
-        const std::size_t cars = static_cast<std::size_t>(std::max(1, m_.LargeurPage / m_.LargeurCar - (indent + 15)));
         while (!texte.empty()) {
             std::size_t coupe = texte.size();
             std::size_t reprise = texte.size();
             if (texte.size() > 1 && m_.Largeur(texte, PoliceImpression::Corps) > place) {
-                const std::size_t limite = std::min(cars, texte.size() - 1);
+                // As many characters as the font lets fit, never fewer than one.
+                const std::size_t limite = std::clamp<std::size_t>(Tient(texte, place, PoliceImpression::Corps), 1, texte.size() - 1);
                 const std::size_t blanc = texte.substr(0, limite + 1).rfind(' ');
                 if (blanc != std::string_view::npos && blanc > 0) {
                     coupe = blanc;
@@ -116,6 +141,18 @@ public:
 private:
     int LignesParPage() const { return m_.HauteurPage / std::max(1, m_.HauteurLigne); }
     int X(int colonnes) const { return colonnes * m_.LargeurCar; }
+    int DroiteCadre() const { return m_.LargeurPage - X(MARGE); }
+    // How many characters of `texte`, from its start, fit in `largeur` (the widths only grow).
+    std::size_t Tient(std::string_view texte, int largeur, PoliceImpression police) const
+    {
+        std::size_t bas = 0, haut = texte.size();
+        while (bas < haut) {
+            const std::size_t milieu = (bas + haut + 1) / 2;
+            if (m_.Largeur(texte.substr(0, milieu), police) <= largeur) bas = milieu;
+            else haut = milieu - 1;
+        }
+        return bas;
+    }
 
     // A line to draw on: a new page with its header when none is open or when
     // this line would run off the page.
@@ -187,7 +224,8 @@ void Plan(EtatGlobal& etat, MiseEnPage& p)
         if (n->NumeroFiche == FICHE_PAUSE) {
             p.Simple(Texte(etat, 86));
         } else if (EstRemarque(n->NumeroFiche)) {
-            p.Simple(FormaterTexte(Texte(etat, 180), std::string(VueChamp(f->Modele)).c_str()));
+            // A remark keeps all its words: it wraps inside the frame.
+            p.Enroulee(FormaterTexte(Texte(etat, 180), std::string(VueChamp(f->Modele)).c_str()), MARGE);
         } else {
             std::string ligne = Formater("%u \t%03u  \t %s  \t %s ", vol++, static_cast<unsigned>(f->Numero),
                                          std::string(VueChamp(f->Nom)).c_str(), LibelleFrequence(f->Frequence).c_str());
@@ -230,6 +268,14 @@ void Fiche(EtatGlobal& etat, MiseEnPage& p)
 }
 
 } // namespace
+
+int LargeurMoyenne(const std::function<int(std::string_view)>& largeur, int largeurPage)
+{
+    long somme = 0;
+    for (const auto& [lettre, frequence] : FREQUENCES_LETTRES) somme += static_cast<long>(frequence) * largeur(std::string_view(&lettre, 1));
+    const int moyenne = static_cast<int>((somme + 500) / 1000);
+    return std::max(1, std::min(moyenne, largeurPage / LARGEUR_MISE_EN_PAGE));
+}
 
 bool ImpressionPossible(EtatGlobal& etat, Impression impression)
 {

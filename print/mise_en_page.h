@@ -40,6 +40,12 @@ struct PageImprimee {
 
 enum class Impression { Fiches, Plan, Fiche };
 
+// The average character width the layout is made in, measured in a font: the
+// weighted average of the small letters and the blank (the classic definition,
+// which gives Arial's own with a font of Arial's widths). The layout's
+// 130 widths always fit the page's width.
+int LargeurMoyenne(const std::function<int(std::string_view)>& largeur, int largeurPage);
+
 // Whether the printout has something to print: the card list of no pilot card
 // says so (string 3).
 bool ImpressionPossible(EtatGlobal& etat, Impression impression);

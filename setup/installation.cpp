@@ -173,20 +173,43 @@ ResultatInstallation Installer(PlateformeInstallation& plateforme, const Dossier
     return i.Resultat;
 }
 
-bool Desinstaller(const DossiersInstallation& dossiers)
+PlanDesinstallation PlanDeDesinstallation(const DossiersInstallation& dossiers)
 {
+    PlanDesinstallation plan;
     const std::string menu = JoindreChemin(dossiers.Applications, NOM_ENTREE_BUREAU);
     const std::string programme =
         ProgrammeDuLanceur(menu).value_or(JoindreChemin(SansSeparateurFinal(dossiers.Parent), DOSSIER_PROGRAMME));
     std::error_code e;
-    bool trouve = false;
     // Only a folder that holds the program: never anything else of the user's.
     if (fs::path(CheminNatif(programme)).filename() == DOSSIER_PROGRAMME &&
-        fs::exists(CheminNatif(JoindreChemin(programme, "koralis")), e)) {
-        fs::remove_all(CheminNatif(programme), e);
-        trouve = true;
-    }
+        fs::exists(CheminNatif(JoindreChemin(programme, "koralis")), e))
+        plan.Programme = programme;
     for (const std::string& f : {menu, JoindreChemin(dossiers.Bureau, NOM_ENTREE_BUREAU), JoindreChemin(dossiers.Icones, NOM_ICONE)})
-        trouve = fs::remove(CheminNatif(f), e) || trouve;
-    return trouve;
+        if (fs::exists(fs::symlink_status(CheminNatif(f), e))) plan.Fichiers.push_back(f);
+    plan.Donnees = JoindreChemin(dossiers.Documents, DOSSIER_DONNEES);
+    return plan;
+}
+
+std::string QuestionDesinstallation(int decalageLangue, const PlanDesinstallation& plan)
+{
+    std::string retire;
+    if (!plan.Programme.empty()) retire += "\r" + Utf8VersCp1252(plan.Programme);
+    for (const std::string& f : plan.Fichiers) retire += "\r" + Utf8VersCp1252(f);
+    return FormaterTexte(TexteDansLangue(decalageLangue, 820), retire.c_str(), Utf8VersCp1252(plan.Donnees).c_str());
+}
+
+void Desinstaller(const PlanDesinstallation& plan)
+{
+    std::error_code e;
+    if (!plan.Programme.empty()) fs::remove_all(CheminNatif(plan.Programme), e);
+    for (const std::string& f : plan.Fichiers) fs::remove(CheminNatif(f), e);
+}
+
+int LangueDeLInstallation(std::optional<int> reglage, const std::string& langueSysteme)
+{
+    if (reglage) return *reglage == DECALAGE_ANGLAIS || *reglage == DECALAGE_PORTUGAIS ? *reglage : DECALAGE_FRANCAIS;
+    static const std::pair<const char*, int> LANGUES[] = {{"en", DECALAGE_ANGLAIS}, {"pt", DECALAGE_PORTUGAIS}};
+    for (const auto& [code, decalage] : LANGUES)
+        if (langueSysteme == code) return decalage;
+    return DECALAGE_FRANCAIS;
 }

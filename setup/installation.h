@@ -64,7 +64,22 @@ ResultatInstallation Installer(PlateformeInstallation& plateforme, const Dossier
 // The launcher of the program in `programme`: a desktop entry described by `description` (UTF-8).
 std::string EntreeBureau(const std::string& programme, const std::string& description);
 
-// Removes the program folder found through the menu's launcher (or under the
-// proposed parent) and the two launchers and the icon; the data folder stays.
-// False when no installation was found.
-bool Desinstaller(const DossiersInstallation& dossiers);
+// What an uninstall removes, said to the user before anything goes: the program
+// folder found through the menu's launcher (or under the proposed parent), only
+// when it holds the program; the two launchers and the icon that exist. The
+// data folder stays.
+struct PlanDesinstallation {
+    std::string Programme;                // empty when no program folder is found
+    std::vector<std::string> Fichiers;
+    std::string Donnees;                  // kept
+    bool Vide() const { return Programme.empty() && Fichiers.empty(); }
+};
+PlanDesinstallation PlanDeDesinstallation(const DossiersInstallation& dossiers);
+// The question asked before (Windows-1252, in the installer's language).
+std::string QuestionDesinstallation(int decalageLangue, const PlanDesinstallation& plan);
+// Removes what the plan names.
+void Desinstaller(const PlanDesinstallation& plan);
+
+// The installer speaks the language chosen in the program when there is one,
+// else the system's (an ISO 639 code) when the program has it, else French.
+int LangueDeLInstallation(std::optional<int> reglage, const std::string& langueSysteme);

@@ -43,7 +43,7 @@ fs::path CibleReelle(fs::path chemin)
 #ifdef _WIN32
 EchecEcriture Echec() { return EchecDeCodeSysteme(static_cast<int>(GetLastError())); }
 
-EchecEcriture EcrireEtForcer(const fs::path& chemin, const fs::path&, const std::string& octets, const std::string&)
+EchecEcriture EcrireEtForcer(const fs::path& chemin, const fs::path&, const std::string& octets, const std::string&, Droits)
 {
     HANDLE f = CreateFileW(chemin.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (f == INVALID_HANDLE_VALUE) return Echec();
@@ -66,15 +66,23 @@ EchecEcriture Remplacer(const fs::path& source, const fs::path& cible)
 #else
 EchecEcriture Echec() { return EchecDeCodeSysteme(errno); }
 
-EchecEcriture EcrireEtForcer(const fs::path& chemin, const fs::path& cible, const std::string& octets, const std::string& modele)
+// The permissions a file written over `cible` takes.
+mode_t DroitsEcrits(const fs::path& cible, const std::string& modele, Droits regle)
+{
+    struct stat s;
+    if (regle == Droits::Identiques && ::stat(CheminNatif(modele).c_str(), &s) == 0) return s.st_mode & 07777;
+    // The new file takes the old one's permissions: a meeting kept private stays so.
+    mode_t droits = ::stat(cible.c_str(), &s) == 0 ? s.st_mode & 07777 : static_cast<mode_t>(DroitsNouveauFichier({}));
+    if (!modele.empty()) droits &= static_cast<mode_t>(DroitsNouveauFichier(modele)) | ~static_cast<mode_t>(0777);
+    return droits;
+}
+
+EchecEcriture EcrireEtForcer(const fs::path& chemin, const fs::path& cible, const std::string& octets, const std::string& modele,
+                             Droits regle)
 {
     const int f = ::open(chemin.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (f < 0) return Echec();
-    // The new file takes the old one's permissions: a meeting kept private stays so.
-    struct stat ancien;
-    mode_t droits = ::stat(cible.c_str(), &ancien) == 0 ? ancien.st_mode & 07777 : static_cast<mode_t>(DroitsNouveauFichier({}));
-    if (!modele.empty()) droits &= static_cast<mode_t>(DroitsNouveauFichier(modele)) | ~static_cast<mode_t>(0777);
-    ::fchmod(f, droits);
+    ::fchmod(f, DroitsEcrits(cible, modele, regle));
     EchecEcriture r = EchecEcriture::Aucun;
     for (std::size_t fait = 0; r == EchecEcriture::Aucun && fait < octets.size();) {
         const ssize_t n = ::write(f, octets.data() + fait, octets.size() - fait);
@@ -127,11 +135,12 @@ EchecEcriture EchecDeCodeSysteme(int code)
 #endif
 }
 
-EchecEcriture EcrireFichierAtomique(const std::string& chemin, const std::string& octets, const std::string& modele)
+EchecEcriture EcrireFichierAtomique(const std::string& chemin, const std::string& octets, const std::string& modele,
+                                    Droits droits)
 {
     const fs::path cible = CibleReelle(CheminNatif(chemin));
     const fs::path temporaire = CheminTemporaire(cible);
-    EchecEcriture r = EcrireEtForcer(temporaire, cible, octets, modele);
+    EchecEcriture r = EcrireEtForcer(temporaire, cible, octets, modele, droits);
     if (r == EchecEcriture::Aucun) r = Remplacer(temporaire, cible);
     if (r != EchecEcriture::Aucun) SupprimerTemporaire(chemin);
     return r;
@@ -219,11 +228,7 @@ std::optional<std::string> LireDebutFichier(const std::string& chemin, std::size
 bool CopierFichier(const std::string& source, const std::string& cible, std::size_t limite)
 {
     const auto octets = LireFichierEntier(source, limite);
-    if (!octets || EcrireFichierAtomique(cible, *octets) != EchecEcriture::Aucun) return false;
-    std::error_code e;
-    const fs::perms droits = fs::status(CheminNatif(source), e).permissions();
-    if (!e) fs::permissions(CibleReelle(CheminNatif(cible)), droits, e);
-    return !e;
+    return octets && EcrireFichierAtomique(cible, *octets, source, Droits::Identiques) == EchecEcriture::Aucun;
 }
 
 void RendreModifiable(const std::string& chemin)

@@ -7,15 +7,28 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
+
 namespace {
+
+// The stand rewrites what it opens: it works on a copy, never on the shipped sample.
+std::string CopieExemple()
+{
+    const auto dossier = std::filesystem::temp_directory_path() / "koralis-bench";
+    std::filesystem::create_directories(dossier);
+    const auto copie = dossier / "EXEMPLE4.MHZ";
+    std::filesystem::copy_file(KORAL_EXEMPLE, copie, std::filesystem::copy_options::overwrite_existing);
+    return copie.string();
+}
 
 void BM_DemarrageJusquAuTableau(benchmark::State& state)
 {
+    const std::string exemple = CopieExemple();
     for (auto _ : state) {
         PlateformeSilencieuse port;
         EtatGlobal etat(port);
         FenetrePrincipale fenetre(etat);
-        if (!CreerFenetrePrincipale(etat, fenetre, KORAL_EXEMPLE)) {
+        if (!CreerFenetrePrincipale(etat, fenetre, exemple)) {
             state.SkipWithError("the sample meeting did not open");
             return;
         }

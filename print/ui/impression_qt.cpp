@@ -7,11 +7,13 @@
 
 #include <QApplication>
 #include <QBoxLayout>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -65,7 +67,8 @@ Mesures MesuresDe(QPagedPaintDevice& device)
     const QFont accent = PoliceDe(PoliceImpression::Accent, &device);
     const QFontMetrics mc(corps, &device), ma(accent, &device);
     Mesures m;
-    m.LargeurCar = std::max(1, mc.averageCharWidth());
+    // The layout's widths, not the font's own idea of its average.
+    m.LargeurCar = LargeurMoyenne([&mc](std::string_view t) { return mc.horizontalAdvance(VersQString(t)); }, device.width());
     m.HauteurLigne = std::max(1, mc.height() + mc.leading());
     m.LargeurPage = device.width();
     m.HauteurPage = device.height();
@@ -111,11 +114,8 @@ ResultatImpression Imprimer(EtatGlobal& etat, Impression impression, QPrinter& i
     return r;
 }
 
-int OuvrirImpression(EtatGlobal& etat, Impression impression, QWidget* parent)
+int OuvrirApercu(EtatGlobal& etat, Impression impression, QPrinter& imprimante, QWidget* parent)
 {
-    if (!ImpressionPossible(etat, impression)) return 0;
-    QPrinter imprimante(QPrinter::HighResolution);
-    imprimante.setDocName(TexteQt(etat, 81));
     QPrintPreviewDialog apercu(&imprimante, parent);
     apercu.setWindowTitle(TexteQt(etat, TitreImpression(impression)));
     // Large enough to read a page before using paper.
@@ -126,4 +126,27 @@ int OuvrirImpression(EtatGlobal& etat, Impression impression, QWidget* parent)
         else Imprimer(etat, impression, *p, parent);
     });
     return apercu.exec();
+}
+
+int OuvrirImpression(EtatGlobal& etat, Impression impression, QWidget* parent)
+{
+    if (!ImpressionPossible(etat, impression)) return 0;
+    QPrinter imprimante(QPrinter::HighResolution);
+    imprimante.setDocName(TexteQt(etat, 81));
+    QPrintDialog choix(&imprimante, parent);
+    choix.setWindowTitle(TexteQt(etat, TitreImpression(impression)));
+    choix.setOption(QAbstractPrintDialog::PrintSelection, false);
+    choix.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    // The preview, one click away where the dialog is Qt's own (not the system's).
+    bool apercu = false;
+    if (auto* boutons = choix.findChild<QDialogButtonBox*>()) {
+        QPushButton* b = boutons->addButton(TexteQt(etat, 224), QDialogButtonBox::ActionRole);
+        b->setObjectName(QStringLiteral("APERCU"));
+        QObject::connect(b, &QPushButton::clicked, &choix, [&apercu, &choix] {
+            apercu = true;
+            choix.reject();
+        });
+    }
+    if (choix.exec() == QDialog::Accepted) return Imprimer(etat, impression, imprimante, parent) == ResultatImpression::Imprime;
+    return apercu ? OuvrirApercu(etat, impression, imprimante, parent) : 0;
 }

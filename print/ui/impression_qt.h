@@ -1,6 +1,6 @@
 #pragma once
-// The printouts on a Qt printer: the standard preview first, then the printer
-// or PDF chosen in the standard print dialog, with PRINTDLG to cancel.
+// The printouts on a Qt printer: the printer or PDF chosen in the standard print
+// dialog, with PRINTDLG to cancel; the preview one click away from it.
 
 #include "print/mise_en_page.h"
 
@@ -36,5 +36,7 @@ ResultatImpression DessinerImpression(EtatGlobal& etat, Impression impression, Q
 // said, and a cancelled PDF removed rather than left half written.
 ResultatImpression Imprimer(EtatGlobal& etat, Impression impression, QPrinter& imprimante, QWidget* parent);
 
-// Commands 210 and 1005 and the card view's button: the preview, then the print dialog.
+// Commands 210 and 1005 and the card view's button: the print dialog, whose
+// "Aperçu" opens the preview (which prints too).
 int OuvrirImpression(EtatGlobal& etat, Impression impression, QWidget* parent);
+int OuvrirApercu(EtatGlobal& etat, Impression impression, QPrinter& imprimante, QWidget* parent);

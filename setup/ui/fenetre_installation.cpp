@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -194,10 +195,16 @@ DossiersInstallation DossiersDuSysteme()
 int LangueInstallation()
 {
     const QVariant choisie = QSettings(QStringLiteral("TRAX"), QStringLiteral("Koralis")).value(QStringLiteral("Langue"));
-    if (choisie.isValid()) return choisie.toInt() == DECALAGE_ANGLAIS || choisie.toInt() == DECALAGE_PORTUGAIS ? choisie.toInt() : 0;
-    switch (QLocale::system().language()) {
-    case QLocale::French: return DECALAGE_FRANCAIS;
-    case QLocale::Portuguese: return DECALAGE_PORTUGAIS;
-    default: return DECALAGE_ANGLAIS;
-    }
+    // "fr_FR", "pt_BR", "C": the system's language is what comes before the territory.
+    const QString systeme = QLocale::system().name().section(QLatin1Char('_'), 0, 0);
+    return LangueDeLInstallation(choisie.isValid() ? std::optional<int>(choisie.toInt()) : std::nullopt, systeme.toStdString());
+}
+
+bool DemanderDesinstallation(int langue, const PlanDesinstallation& plan, QWidget* parent)
+{
+    QMessageBox question(QMessageBox::Question, T(langue, 800), VersQString(QuestionDesinstallation(langue, plan)),
+                         QMessageBox::Yes | QMessageBox::No, parent);
+    question.setObjectName(QStringLiteral("DESINSTALLER"));
+    question.setDefaultButton(QMessageBox::No);
+    return question.exec() == QMessageBox::Yes;
 }

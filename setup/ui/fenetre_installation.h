@@ -66,3 +66,5 @@ private:
 DossiersInstallation DossiersDuSysteme();
 // The language of the installer: the program's when it was chosen, else the system's.
 int LangueInstallation();
+// The uninstall's question: true for Yes.
+bool DemanderDesinstallation(int langue, const PlanDesinstallation& plan, QWidget* parent);

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <cstdlib>
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
@@ -48,14 +49,31 @@ QPixmap LogoClub()
     return QPixmap(QDir(documents).filePath(QStringLiteral("KORAL/logoclub.bmp")));
 }
 
+// "KORAL" in the user's documents folder: the samples, the club's files.
+QString DossierDonnees()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QString() : QDir(documents).filePath(DOSSIER_DONNEES);
+}
+
 // A package keeps the samples in share/koralis, where a program cannot write for
 // its users: the first start gives the user a copy in the data folder.
 void CopierExemples()
 {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (documents.isEmpty()) return;
+    if (DossierDonnees().isEmpty()) return;
     const QString partages = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../../share/koralis"));
-    CopierExemplesManquants(QDir::cleanPath(partages).toStdString(), QDir(documents).filePath(DOSSIER_DONNEES).toStdString());
+    CopierExemplesManquants(QDir::cleanPath(partages).toStdString(), DossierDonnees().toStdString());
+}
+
+// The data folder is the program's working folder, whoever started it (a
+// launcher starts it in the home folder): the file dialogs open there. A
+// meeting named on the command line is taken from where it was named first.
+std::string TravaillerDansLesDonnees(const QStringList& arguments)
+{
+    std::string chemin = arguments.size() > 1 ? CheminDepuisArgument(arguments[1].toStdString()) : std::string();
+    if (!chemin.empty()) chemin = QFileInfo(QString::fromStdString(chemin)).absoluteFilePath().toStdString();
+    if (const QString donnees = DossierDonnees(); !donnees.isEmpty() && QDir(donnees).exists()) QDir::setCurrent(donnees);
+    return chemin;
 }
 
 } // namespace
@@ -81,8 +99,7 @@ int main(int argc, char** argv)
     aide.Charger(etat.CheminAide);
     plateforme.DefinirAide(&aide);
 
-    const QStringList arguments = QCoreApplication::arguments();
-    const std::string chemin = arguments.size() > 1 ? CheminDepuisArgument(arguments[1].toStdString()) : std::string();
+    const std::string chemin = TravaillerDansLesDonnees(QCoreApplication::arguments());
 
     FenetrePrincipale fenetre(etat);
     plateforme.DefinirProprietaire(&fenetre);

@@ -54,7 +54,8 @@ QStringList FiltresQt(const std::vector<std::pair<std::string, std::string>>& fi
 
 std::optional<std::string> PlateformeQt::Fichier(const DemandeFichier& demande)
 {
-    QFileDialog dialogue(proprietaire_, VersQString(demande.Titre));
+    // In the working folder, the data folder of the meeting's files.
+    QFileDialog dialogue(proprietaire_, VersQString(demande.Titre), QDir::currentPath());
     dialogue.setNameFilters(FiltresQt(demande.Filtres));
     dialogue.setDefaultSuffix(QString::fromStdString(demande.Extension));
     dialogue.setOption(QFileDialog::ReadOnly, false);

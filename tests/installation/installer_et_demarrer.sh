@@ -3,8 +3,10 @@
 # as a new user would: offscreen, in an empty home, on the sample it copies there.
 set -eu
 construction=$1
+source=$2
 racine=$(mktemp -d)
-trap 'kill "$programme" 2>/dev/null || true; rm -rf "$racine"' EXIT
+programme=""
+trap 'kill $programme 2>/dev/null || true; rm -rf "$racine"' EXIT
 prefixe=$racine/usr
 cmake --install "$construction" --prefix "$prefixe" >/dev/null
 
@@ -31,4 +33,17 @@ sleep 4
 kill -0 "$programme" 2>/dev/null || { cat "$racine/sortie" >&2; echec "the installed program ended at its start"; }
 cmp "$prefixe/share/koralis/DICO_KORAL.TXT" "$HOME/Documents/KORAL/DICO_KORAL.TXT" || echec "the dictionary was not copied for the user"
 [ -w "$meeting" ] || echec "the user's sample cannot be written"
-echo "installed under $prefixe, started on $meeting"
+# What is installed is the generator's sample, never a meeting a stand has used.
+"$construction/koral_exemple" "$racine/EXEMPLE4.MHZ" "$source/resources/exemple/dico_koral.txt" "$racine/DICO_KORAL.TXT"
+cmp "$racine/EXEMPLE4.MHZ" "$prefixe/share/koralis/EXEMPLE4.MHZ" || echec "the installed sample is not the generator's"
+kill "$programme"; wait "$programme" 2>/dev/null || true
+
+# Started as a launcher starts it, from the home folder and with no meeting: it
+# works in the data folder, where its file dialogs open.
+(cd "$HOME" && exec "$prefixe/bin/koralis") >"$racine/sortie" 2>&1 &
+programme=$!
+sleep 3
+kill -0 "$programme" 2>/dev/null || { cat "$racine/sortie" >&2; echec "the installed program ended at its start"; }
+dossier=$(readlink "/proc/$programme/cwd")
+[ "$dossier" = "$HOME/Documents/KORAL" ] || echec "the program works in $dossier, not in the data folder"
+echo "installed under $prefixe, started on $meeting, working in $dossier"

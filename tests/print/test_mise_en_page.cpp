@@ -9,8 +9,8 @@ using ::testing::HasSubstr;
 
 namespace {
 
-// A printer of 100 x 30 characters of 10 x 20 units; a character is 10 wide, 20 in the large font.
-Mesures Papier(int largeur = 1000, int hauteur = 600)
+// A printer of 130 x 30 characters of 10 x 20 units (the layout's width); a character is 10 wide, 20 in the large font.
+Mesures Papier(int largeur = 1300, int hauteur = 600)
 {
     Mesures m;
     m.LargeurCar = 10;
@@ -69,7 +69,7 @@ TEST_F(Impressions, TheCardListHasItsHeaderColumnsAndStates)
     EXPECT_EQ(p.Traits[0].Y, 80 + 6);
     EXPECT_EQ(p.Traits[1].Y, 80 + 13);
     EXPECT_EQ(p.Traits[0].X1, 100);
-    EXPECT_EQ(p.Traits[0].X2, 900);
+    EXPECT_EQ(p.Traits[0].X2, 1200);
     // Sorted by number: 3 first, on line 5, its number in the large font at column 0.
     EXPECT_EQ(Ligne(p, 100), (std::vector<std::string>{"003", "  Petit", "  2.4 GHz ", "   ", "  Arr\xEAt"}));
     const TexteImprime* numero = Cherche(p, "003");
@@ -119,14 +119,15 @@ TEST_F(Impressions, WrappingAlwaysMovesOnAndNothingRunsOffThePage)
 {
     FicheVol& f = r.Fiche(1, "Long", 35010);
     CopierChamp(f.Remarques, std::string(253, 'x'));
-    CopierChamp(f.Modele, "un deux trois quatre cinq six sept huit neuf dix onze douze treize quatorze quinze seize");
-    // 100 characters a line, less 35: the model cuts at a blank, the remarks at the width.
+    CopierChamp(f.Modele, "un deux trois quatre cinq six sept huit neuf dix onze douze treize quatorze quinze seize "
+                          "dix-sept dix-huit dix-neuf vingt");
+    // 130 characters a line, less 35: the model cuts at a blank, the remarks at the width.
     const auto pages = MettreEnPage(r.etat, Impression::Fiches, Papier());
     const std::string premiere = Cherche(pages[0], "un deux")->Texte;
-    EXPECT_LE(premiere.size(), 65u);
-    EXPECT_EQ(premiere, "un deux trois quatre cinq six sept huit neuf dix onze douze");
-    EXPECT_NE(Cherche(pages[0], "treize quatorze"), nullptr);
-    EXPECT_EQ(Cherche(pages[0], "xxx")->Texte.size(), 65u);
+    EXPECT_LE(premiere.size(), 95u);
+    EXPECT_EQ(premiere, "un deux trois quatre cinq six sept huit neuf dix onze douze treize quatorze quinze seize");
+    EXPECT_NE(Cherche(pages[0], "dix-sept dix-huit"), nullptr);
+    EXPECT_EQ(Cherche(pages[0], "xxx")->Texte.size(), 95u);
     // No width at all: one character a line, and the job still ends.
     f.Modele[0] = '\0';
     const auto etroit = MettreEnPage(r.etat, Impression::Fiches, Papier(100, 600));
@@ -166,4 +167,57 @@ TEST_F(Impressions, NoPilotCardNoCardList)
     EXPECT_FALSE(ImpressionPossible(r.etat, Impression::Fiches));
     EXPECT_EQ(r.port.Messages.back().Texte, Texte(r.etat, 3));
     EXPECT_TRUE(ImpressionPossible(r.etat, Impression::Plan));
+}
+
+// Whatever the font's widths, every text of every printout stays inside the
+// frame, and a column's text ends before the next column begins.
+TEST_F(Impressions, EveryTextKeepsToItsColumnAndInsideTheFrame)
+{
+    Mesures m = Papier();
+    // A font whose capitals are three times as wide as the layout's character.
+    m.Largeur = [](std::string_view t, PoliceImpression p) {
+        int l = 0;
+        for (char c : t) l += (c >= 'A' && c <= 'Z' ? 30 : 10) * (p == PoliceImpression::Accent ? 2 : 1);
+        return l;
+    };
+    for (int n = 1; n <= 40; ++n) {
+        FicheVol& f = r.Fiche(n, std::string(22, 'W'), n % 3 ? 35010 : 2400000);
+        CopierChamp(f.Licence, "LICENCE-ABCDEFG");
+        CopierChamp(f.Modele, std::string(126, 'M'));
+        CopierChamp(f.Remarques, "REMARQUES TRES LONGUES " + std::string(200, 'R') + "\r\nSUITE");
+        if (n % 4 == 0) f.Etat = Arretee;
+        r.Noeud(PlanVols, n, n);
+    }
+    FicheVol& remarque = r.Fiche(2000, "", FREQUENCE_AUCUNE);
+    CopierChamp(remarque.Modele, std::string(127, 'Q'));
+    r.Noeud(PlanVols, 41, FICHE_PAUSE);
+    r.Noeud(PlanVols, 42, 2000);
+    r.etat.ModeSortie = ModePlanifie;
+    r.etat.FicheCourante = 4;
+    const int droite = m.LargeurPage - 10 * m.LargeurCar;
+    for (Impression i : {Impression::Fiches, Impression::Plan, Impression::Fiche}) {
+        for (const PageImprimee& page : MettreEnPage(r.etat, i, m)) {
+            for (const TexteImprime& t : page.Textes) {
+                // Blanks at the end print nothing.
+                const int fin = t.X + m.Largeur(t.Texte.substr(0, t.Texte.find_last_not_of(' ') + 1), t.Police);
+                EXPECT_LE(fin, droite) << static_cast<int>(i) << " " << t.Texte;
+                for (const TexteImprime& voisin : page.Textes) {
+                    if (voisin.Y == t.Y && voisin.X > t.X) {
+                        EXPECT_LE(fin, voisin.X) << t.Texte << " / " << voisin.Texte;
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(LargeurMoyenne, IsTheWeightedAverageOfTheSmallLettersAndFitsThePage)
+{
+    // Every letter 10 wide: 10; a wider blank weighs in at its frequency.
+    EXPECT_EQ(LargeurMoyenne([](std::string_view) { return 10; }, 100000), 10);
+    EXPECT_EQ(LargeurMoyenne([](std::string_view t) { return t == " " ? 16 : 10; }, 100000), 11);
+    // A capital is never measured.
+    EXPECT_EQ(LargeurMoyenne([](std::string_view t) { return t[0] >= 'A' && t[0] <= 'Z' ? 99 : 10; }, 100000), 10);
+    // The layout's 130 widths always fit the page.
+    EXPECT_EQ(LargeurMoyenne([](std::string_view) { return 10; }, 1040), 8);
 }

@@ -1,4 +1,6 @@
 #include "setup/installation.h"
+#include "engine/cp1252.h"
+#include "engine/textes.h"
 #include "storage/exemples.h"
 #include "tests/support/dossier_temporaire.h"
 
@@ -218,7 +220,17 @@ TEST(Installation, UninstallingRemovesTheProgramAndLaunchersAndKeepsTheData)
     EcrireOctets((p.Donnees() / "Club.mhz").string(), "la manifestation du club");
 
     p.dossiers.Parent = "/nulle/part";   // found through the menu's launcher, not the proposal
-    EXPECT_TRUE(Desinstaller(p.dossiers));
+    const PlanDesinstallation plan = PlanDeDesinstallation(p.dossiers);
+    EXPECT_EQ(plan.Programme, installe.string());
+    EXPECT_EQ(plan.Fichiers, (std::vector<std::string>{p.Lanceur(p.dossiers.Applications).string(),
+                                                         p.Lanceur(p.dossiers.Bureau).string(), p.dossiers.Icones + "/koralis.svg"}));
+    EXPECT_EQ(plan.Donnees, p.Donnees().string());
+    // Said before anything goes: each path removed, then the data folder kept.
+    const std::string question = QuestionDesinstallation(DECALAGE_FRANCAIS, plan);
+    EXPECT_LT(question.find(Utf8VersCp1252(installe.string())), question.find(p.Donnees().string()));
+    EXPECT_NE(question.find(p.dossiers.Icones), std::string::npos);
+    EXPECT_TRUE(fs::exists(installe));
+    Desinstaller(plan);
     EXPECT_FALSE(fs::exists(installe));
     EXPECT_TRUE(fs::exists(parent));
     EXPECT_FALSE(fs::exists(p.Lanceur(p.dossiers.Applications)));
@@ -226,7 +238,7 @@ TEST(Installation, UninstallingRemovesTheProgramAndLaunchersAndKeepsTheData)
     EXPECT_FALSE(fs::exists(p.dossiers.Icones + "/koralis.svg"));
     EXPECT_EQ(LireOctets((p.Donnees() / "Club.mhz").string()), "la manifestation du club");
     EXPECT_TRUE(fs::exists(p.Donnees() / "EXEMPLE4.MHZ"));
-    EXPECT_FALSE(Desinstaller(p.dossiers));
+    EXPECT_TRUE(PlanDeDesinstallation(p.dossiers).Vide());
 }
 
 TEST(Installation, UninstallingNeverRemovesAFolderThatIsNotTheProgramsOwn)
@@ -238,7 +250,9 @@ TEST(Installation, UninstallingNeverRemovesAFolderThatIsNotTheProgramsOwn)
     EcrireOctets((autre / "koralis").string(), "un fichier de l'utilisateur");
     EcrireOctets(p.Lanceur(p.dossiers.Applications).string(),
                  EntreeBureau(autre.string(), "Gestion K\xC3\xB3ralis"));
-    EXPECT_TRUE(Desinstaller(p.dossiers));
+    const PlanDesinstallation plan = PlanDeDesinstallation(p.dossiers);
+    EXPECT_TRUE(plan.Programme.empty());
+    Desinstaller(plan);
     EXPECT_TRUE(fs::exists(autre / "koralis"));
     EXPECT_FALSE(fs::exists(p.Lanceur(p.dossiers.Applications)));
 }
@@ -262,4 +276,17 @@ TEST(Exemples, TheFirstStartCopiesOnlyTheSamplesThatAreMissing)
     EXPECT_NE(fs::status(donnees + "/EXEMPLE4.MHZ").permissions() & fs::perms::owner_write, fs::perms::none);
     EXPECT_EQ(LireOctets(donnees + "/DICO_KORAL.TXT"), "mon dictionnaire");
     EXPECT_TRUE(CopierExemplesManquants(partages, donnees).empty());
+}
+
+TEST(Installation, SpeaksTheProgramsLanguageElseTheSystemsElseFrench)
+{
+    struct Cas { std::optional<int> reglage; const char* systeme; int langue; };
+    const Cas cas[] = {
+        {DECALAGE_PORTUGAIS, "en", DECALAGE_PORTUGAIS}, {DECALAGE_FRANCAIS, "en", DECALAGE_FRANCAIS},
+        {DECALAGE_ANGLAIS, "fr", DECALAGE_ANGLAIS},     {4000, "en", DECALAGE_FRANCAIS},
+        {std::nullopt, "en", DECALAGE_ANGLAIS},         {std::nullopt, "pt", DECALAGE_PORTUGAIS},
+        {std::nullopt, "fr", DECALAGE_FRANCAIS},        {std::nullopt, "C", DECALAGE_FRANCAIS},
+        {std::nullopt, "de", DECALAGE_FRANCAIS},        {std::nullopt, "", DECALAGE_FRANCAIS},
+    };
+    for (const Cas& c : cas) EXPECT_EQ(LangueDeLInstallation(c.reglage, c.systeme), c.langue) << c.systeme;
 }

@@ -12,7 +12,7 @@
 TEST(ManifestationExemple, AClubMeetingOnTheFrenchPlanReadyToRun)
 {
     Reunion r;
-    ASSERT_TRUE(ReprendreManifestation(r.etat, KORAL_BUILD_DIR "/EXEMPLE4.MHZ"));
+    ASSERT_TRUE(ReprendreManifestation(r.etat, KORAL_BUILD_DIR "/exemple/EXEMPLE4.MHZ"));
     r.etat.SauvegardeActive = 0;
     EXPECT_EQ(r.etat.NbSorties, 0);
     EXPECT_EQ(r.etat.NbBandesUtilisees, 6);
@@ -34,7 +34,7 @@ TEST(ManifestationExemple, AClubMeetingOnTheFrenchPlanReadyToRun)
         for (const FicheVol& f : r.etat.Fiches) cartes += f.Frequence == e.Frequence;
         EXPECT_EQ(e.NbUtilisateurs, cartes) << e.Frequence;
     }
-    const std::vector<std::string> mots = LireDictionnaire(LireOctets(KORAL_BUILD_DIR "/DICO_KORAL.TXT"));
+    const std::vector<std::string> mots = LireDictionnaire(LireOctets(KORAL_BUILD_DIR "/exemple/DICO_KORAL.TXT"));
     EXPECT_GE(mots.size(), 60u);
     EXPECT_NE(std::find(mots.begin(), mots.end(), "H\xE9licopt\xE8re"), mots.end());
 }

@@ -209,7 +209,7 @@ TEST(AffichagePublic, ScreenshotsOfEachModeAndLanguage)
     ReunionStand r;
     DossierTemporaire d;
     const std::string copie = d.Fichier("EXEMPLE4.MHZ");
-    EcrireOctets(copie, LireOctets(KORAL_BUILD_DIR "/EXEMPLE4.MHZ"));
+    EcrireOctets(copie, LireOctets(KORAL_BUILD_DIR "/exemple/EXEMPLE4.MHZ"));
     ASSERT_TRUE(ReprendreManifestation(r.etat, copie));
     r.etat.SauvegardeActive = 0;
     int sorties = 0;

@@ -2,8 +2,10 @@
 #include "engine/frequences.h"
 #include "tests/stand/stand_test.h"
 #include "tests/support/dossier_temporaire.h"
+#include "tests/ui/support/reponses_dialogues.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QImage>
 #include <QPrinter>
 #include <QProcess>
@@ -134,6 +136,59 @@ TEST(Impression, APageKeepsItsMarginsAndItsTwoHeaderLines)
     (void)mise;
 }
 
+// With the fonts of this system, not the layout's own: 200 cards, stopped
+// pilots, remarks of every length, and nothing prints right of the frame's rule.
+TEST(Impression, NothingPrintsPastTheFramesRightRule)
+{
+    ReunionStand r;
+    Cartes(r, 200);
+    for (int n = 1; n <= 200; ++n) {
+        FicheVol* f = ChercheFiche(r.etat, n, 1);
+        CopierChamp(f->Nom, n % 2 ? "Wolfgang-Maximilian W." : "Martin");
+        if (n % 3 == 0) f->Etat = Arretee;
+        std::string remarques;
+        for (int k = 0; k < n % 7; ++k) remarques += "Moteur thermique 4 temps, h\xE9lice bois, ";
+        CopierChamp(f->Remarques, remarques.substr(0, 253));
+    }
+    DossierTemporaire d;
+    const std::string pdf = d.Fichier("fiches.pdf");
+    {
+        std::unique_ptr<QPrinter> imprimante(VersPdf(pdf));
+        ASSERT_EQ(Imprimer(r.etat, Impression::Fiches, *imprimante, nullptr), ResultatImpression::Imprime);
+    }
+    std::string tout;
+    for (const auto& p : Pages(pdf)) tout += p;
+    std::size_t arrets = 0;
+    for (std::size_t i = tout.find("Arr\xC3\xAAt"); i != std::string::npos; i = tout.find("Arr\xC3\xAAt", i + 1)) ++arrets;
+    EXPECT_EQ(arrets, 66u);
+    QProcess p;
+    p.start("pdftoppm", {"-r", "72", "-gray", "-png", QString::fromStdString(pdf), QString::fromStdString(d.Fichier("page"))});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    int pages = 0;
+    for (const auto& f : std::filesystem::directory_iterator(d.Chemin())) {
+        if (f.path().extension() != ".png") continue;
+        const QImage page(QString::fromStdString(f.path().string()));
+        ASSERT_FALSE(page.isNull());
+        if (pages++ == 0) QImage(page).save(QString::fromStdString(std::string(KORAL_BUILD_DIR) + "/screenshots/IMPRESSION_200_fiches.png"));
+        const auto encre = [&page](int x, int y) { return qGray(page.pixel(x, y)) < 160; };
+        // The frame's right rule ends where the header's long lines end.
+        int regle = 0;
+        for (int y = 0; y < page.height() / 6; ++y) {
+            int longueur = 0, droite = 0;
+            for (int x = 0; x < page.width(); ++x)
+                if (encre(x, y)) {
+                    ++longueur;
+                    droite = x;
+                }
+            if (longueur > page.width() / 2) regle = std::max(regle, droite);
+        }
+        ASSERT_GT(regle, page.width() / 2) << f.path();
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = regle + 2; x < page.width(); ++x) ASSERT_FALSE(encre(x, y)) << f.path() << " at " << x << "," << y;
+    }
+    EXPECT_GT(pages, 10);
+}
+
 TEST(Impression, ACancelledJobLeavesNoDocumentAndAFailureIsSaid)
 {
     ReunionStand r;
@@ -156,6 +211,35 @@ TEST(Impression, ACancelledJobLeavesNoDocumentAndAFailureIsSaid)
     EXPECT_EQ(Imprimer(r.etat, Impression::Plan, *nulle, nullptr), ResultatImpression::Echec);
     ASSERT_EQ(r.port.Messages.size(), 1u);
     EXPECT_EQ(r.port.Messages[0].Texte, Texte(r.etat, 210));
+}
+
+// Printing goes straight to the print dialog; the preview is one click from it.
+TEST(Impression, ThePrintDialogFirstAndThePreviewOneClickAway)
+{
+    ReunionStand r;
+    Cartes(r, 3);
+    QWidget fenetre;
+    ReponsesDialogues reponses;
+    std::vector<std::string> types;
+    reponses.Ajouter([&types](QDialog& d) {
+        types.push_back(d.metaObject()->className());
+        d.reject();
+    });
+    EXPECT_EQ(OuvrirImpression(r.etat, Impression::Fiches, &fenetre), 0);
+    reponses.Ajouter([&types](QDialog& d) {
+        types.push_back(d.metaObject()->className());
+        auto* apercu = d.findChild<QPushButton*>("APERCU");
+        ASSERT_NE(apercu, nullptr);
+        EXPECT_EQ(apercu->text(), QString::fromUtf8("Aperçu..."));
+        apercu->click();
+    });
+    reponses.Ajouter([&types](QDialog& d) {
+        types.push_back(d.metaObject()->className());
+        d.reject();
+    });
+    OuvrirImpression(r.etat, Impression::Fiches, &fenetre);
+    EXPECT_EQ(types, (std::vector<std::string>{"QPrintDialog", "QPrintDialog", "QPrintPreviewDialog"}));
+    EXPECT_TRUE(reponses.Epuisees());
 }
 
 TEST(Impression, TheThreePrintoutsInEachLanguage)

@@ -1,6 +1,8 @@
 #include "engine/cp1252.h"
 #include "engine/textes.h"
 #include "setup/ui/fenetre_installation.h"
+#include "shell/ui/qt_textes.h"
+#include "shell/ui/traductions_qt.h"
 #include "tests/support/dossier_temporaire.h"
 #include "tests/ui/support/captures.h"
 #include "tests/ui/support/controles_test.h"
@@ -10,6 +12,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <gmock/gmock.h>
@@ -143,5 +146,31 @@ TEST(Installateur, TheWindowAndItsDialogsFitInEachLanguage)
         DialogueFinInstallation toutok(langue, INSTALLATION_REUSSIE, {}, &fenetre);
         Capturer(&toutok, "installateur_toutok_" + suffixe);
         EXPECT_THAT(TextesCoupes(&toutok), ::testing::IsEmpty()) << suffixe;
+    }
+}
+
+// The uninstall asks before it removes anything; its default answer keeps everything.
+TEST(Installateur, TheUninstallAsksFirstAndItsDefaultKeepsEverything)
+{
+    PlanDesinstallation plan{"/home/pilote/.local/opt/KORALIS",
+                             {"/home/pilote/.local/share/applications/koralis.desktop", "/home/pilote/Bureau/koralis.desktop"},
+                             "/home/pilote/Documents/KORAL"};
+    FenetreInstallation fenetre(DECALAGE_FRANCAIS);
+    for (int langue : {DECALAGE_FRANCAIS, DECALAGE_ANGLAIS, DECALAGE_PORTUGAIS}) {
+        const TraductionsQt traductions(langue);   // as koralsetup has them
+        ReponsesDialogues reponses;
+        QString texte;
+        reponses.Ajouter([&texte, langue](QDialog& d) {
+            texte = d.findChild<QLabel*>("qt_msgbox_label")->text();
+            Capturer(&d, std::string("installateur_desinstaller_") + LANGUES[langue / 1000]);
+            QTest::keyClick(&d, Qt::Key_Return);
+        });
+        EXPECT_FALSE(DemanderDesinstallation(langue, plan, &fenetre));
+        EXPECT_THAT(reponses.Vus, ElementsAre("DESINSTALLER"));
+        EXPECT_TRUE(texte.contains(QStringLiteral("/home/pilote/.local/opt/KORALIS")));
+        EXPECT_TRUE(texte.contains(QStringLiteral("/home/pilote/Documents/KORAL")));
+        EXPECT_TRUE(texte.startsWith(VersQString(TexteDansLangue(langue, 820)).left(10))) << texte.toStdString();
+        reponses.Ajouter([](QDialog& d) { static_cast<QMessageBox&>(d).button(QMessageBox::Yes)->click(); });
+        EXPECT_TRUE(DemanderDesinstallation(langue, plan, &fenetre));
     }
 }
