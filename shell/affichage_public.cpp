@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -57,12 +58,25 @@ CasePublique Case(EtatGlobal& etat, const EntreeFrequence& e, uint32_t maintenan
     c.Etat = EtatDeLAspect(c.Aspect);
     if (e.Etat >= Sortie) {
         if (EstFichePilote(e.FicheEmettrice)) c.Fiche = e.FicheEmettrice;
+        if (const FicheVol* f = c.Fiche ? ChercheFiche(std::as_const(etat), c.Fiche) : nullptr) c.Nom = SansBlancs(VueChamp(f->Nom));
         const uint32_t secondes = (maintenant - e.DebutEmission) / 1000;
         c.Duree = Formater("%02u:%02u", secondes / 60, secondes % 60);
-        c.Detail = c.Fiche ? Formater("%d   %s", static_cast<int>(c.Fiche), c.Duree.c_str()) : c.Duree;
+        c.Detail = DetailAvecNom(c, 0);
     }
     return c;
 }
+
+} // namespace
+
+std::string DetailAvecNom(const CasePublique& c, std::size_t lettres)
+{
+    if (!c.Fiche) return c.Duree;
+    if (lettres == 0 || c.Nom.empty()) return Formater("%d   %s", static_cast<int>(c.Fiche), c.Duree.c_str());
+    const std::string nom = lettres >= c.Nom.size() ? c.Nom : c.Nom.substr(0, lettres) + "\x85";
+    return Formater("%d %s  %s", static_cast<int>(c.Fiche), nom.c_str(), c.Duree.c_str());
+}
+
+namespace {
 
 std::string Titre(const EtatGlobal& etat)
 {

@@ -20,9 +20,14 @@ struct CasePublique {
     EtatPublic Etat = EtatPublic::Libre;
     AspectBouton Aspect{};         // the board's picture and text colour
     int32_t Fiche = 0;             // the card out on it, 0 when none (free service)
+    std::string Nom;               // its pilot's name
     std::string Duree;             // time out "mm:ss", empty when not out
     std::string Detail;            // the cell's second line while out: the card and the time
 };
+
+// The cell's second line with the first `lettres` characters of the pilot's name
+// (cut with an ellipsis), for as many as the cell can hold; 0 gives Detail.
+std::string DetailAvecNom(const CasePublique& c, std::size_t lettres);
 
 struct LignePublique {
     int32_t Numero = 0;

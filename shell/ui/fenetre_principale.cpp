@@ -496,7 +496,9 @@ void FenetrePrincipale::OuvrirAffichagePublic()
         ecran = ecrans[i];
         reglages.setValue(QStringLiteral("EcranPublic"), noms[i]);
     }
-    public_ = new FenetrePublique(etat_);
+    // Its own window, over the stand's: the window system keeps it above the stand
+    // while the stand has the focus.
+    public_ = new FenetrePublique(etat_, this);
     public_->setAttribute(Qt::WA_DeleteOnClose);
     // Closed from here or by the window system: forgotten at once, deleted later.
     public_->Fermee = [this, ouvert = public_.data()] {
@@ -508,9 +510,16 @@ void FenetrePrincipale::OuvrirAffichagePublic()
         public_->setGeometry(ecran->geometry());
         public_->showFullScreen();
     } else {
-        // One screen: a window of its own beside the stand, the operator places it.
-        public_->resize(TailleDessin() * 3 / 4);
+        // One screen: half of it, in its lower right corner over the stand, where
+        // it is seen at once; the operator moves it where it suits.
+        const QRect zone = (screen() ? screen() : QGuiApplication::primaryScreen())->availableGeometry();
+        const QSize taille = (zone.size() / 2).expandedTo(public_->minimumSize()).boundedTo(zone.size());
+        public_->setGeometry(QRect(zone.bottomRight() - QPoint(taille.width(), taille.height()) + QPoint(1, 1), taille));
         public_->show();
+        // Its frame too stays on the screen.
+        const QRect cadre = public_->frameGeometry();
+        public_->move(public_->pos() - QPoint(std::max(0, cadre.right() - zone.right()), std::max(0, cadre.bottom() - zone.bottom())));
+        public_->raise();
     }
     activateWindow();
 }

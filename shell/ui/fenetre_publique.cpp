@@ -154,8 +154,35 @@ private:
             }
             const QRect haut(cellule.left(), cellule.top(), cellule.width(), cellule.height() / 2);
             d_.Textes.push_back({haut, VersQString(c.Libelle), police, CENTRE, couleur});
-            d_.Textes.push_back({haut.translated(0, haut.height()), VersQString(c.Detail), police, CENTRE, couleur});
+            const auto [detail, petite] = DetailQuiTient(c, police, haut.width() * 92 / 100);
+            d_.Textes.push_back({haut.translated(0, haut.height()), detail, petite, CENTRE, couleur});
         }
+    }
+
+    // The card, its pilot's name, the time: the whole name in a font down to two
+    // thirds of the cell's, else as much of it as that holds.
+    static std::pair<QString, QFont> DetailQuiTient(const CasePublique& c, const QFont& police, int largeur)
+    {
+        std::pair<QString, QFont> meilleur{VersQString(c.Detail), police};
+        std::size_t plusLong = 0;
+        for (const int pourcent : {100, 82, 67}) {
+            QFont f = police;
+            f.setPixelSize(std::max(PIXELS_MIN, police.pixelSize() * pourcent / 100));
+            const QFontMetrics m(f);
+            auto tient = [&](std::size_t lettres) { return m.horizontalAdvance(VersQString(DetailAvecNom(c, lettres))) <= largeur; };
+            std::size_t bas = 0, haut = c.Nom.size();
+            while (bas < haut) {
+                const std::size_t milieu = (bas + haut + 1) / 2;
+                if (tient(milieu)) bas = milieu;
+                else haut = milieu - 1;
+            }
+            if (bas > plusLong || (bas == 0 && plusLong == 0 && pourcent == 100)) {
+                plusLong = bas;
+                meilleur = {VersQString(DetailAvecNom(c, bas)), f};
+            }
+            if (bas == c.Nom.size()) break;
+        }
+        return meilleur;
     }
 
     // Who is next: the heading, a line a pilot (card, name, frequency), the pause.

@@ -63,6 +63,12 @@ TEST(VuePublique, EachEntryShowsTheBoardsStateItsCardAndItsTimeOut)
     EXPECT_EQ(CaseDe(v, 35010).Fiche, 12);
     EXPECT_EQ(CaseDe(v, 35010).Duree, "01:09");
     EXPECT_EQ(CaseDe(v, 35010).Detail, "12   01:09");
+    EXPECT_EQ(CaseDe(v, 35010).Nom, "Dupont");
+    // The name, as much of it as the cell holds.
+    struct Cas { std::size_t lettres; const char* ligne; };
+    for (const Cas& c : {Cas{0, "12   01:09"}, Cas{6, "12 Dupont  01:09"}, Cas{40, "12 Dupont  01:09"}, Cas{3, "12 Dup\x85  01:09"}})
+        EXPECT_EQ(DetailAvecNom(CaseDe(v, 35010), c.lettres), c.ligne) << c.lettres;
+    EXPECT_EQ(DetailAvecNom(CaseDe(v, 35050), 6), "00:04");
     EXPECT_EQ(CaseDe(v, 35050).Fiche, 0);
     EXPECT_EQ(CaseDe(v, 35050).Detail, "00:04");
     EXPECT_EQ(CaseDe(v, 35500).Duree, "");

@@ -21,6 +21,9 @@
 #include <QAction>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
+#include <QScreen>
+#include <QApplication>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -152,6 +155,26 @@ TEST_F(Stand, TheDisplayFollowsEveryChangeOfTheStandAndTakesNoInput)
     EXPECT_FALSE(Menu()->isChecked());
 }
 
+// On one screen the display opens where it is seen: half the screen, over the
+// stand and kept above it by the window system, while the stand keeps the keys.
+TEST_F(Stand, OnOneScreenTheDisplayOpensOverTheStandWhereItIsSeen)
+{
+    QApplication::setActiveWindow(fenetre.get());
+    fenetre->Commande(COMMANDE_AFFICHAGE_PUBLIC);
+    FenetrePublique* public_ = fenetre->AffichagePublic();
+    ASSERT_NE(public_, nullptr);
+    const QRect ecran = fenetre->screen()->availableGeometry();
+    EXPECT_TRUE(public_->isVisible());
+    EXPECT_TRUE(ecran.contains(public_->frameGeometry())) << public_->frameGeometry().x() << "," << public_->frameGeometry().y();
+    EXPECT_EQ(public_->size(), (ecran.size() / 2).expandedTo(public_->minimumSize()));
+    ASSERT_NE(public_->windowHandle(), nullptr);
+    EXPECT_EQ(public_->windowHandle()->transientParent(), fenetre->windowHandle());
+    EXPECT_EQ(QApplication::activeWindow(), fenetre.get());
+    // The operator moves it.
+    public_->move(ecran.topLeft());
+    EXPECT_EQ(public_->pos(), ecran.topLeft());
+}
+
 TEST_F(Stand, ClosingTheDisplaysWindowUnmarksTheMenu)
 {
     fenetre->Commande(COMMANDE_AFFICHAGE_PUBLIC);
@@ -197,6 +220,11 @@ TEST(AffichagePublic, TheLargestMeetingIsReadableOnLargeAndSmallScreens)
                 ASSERT_NE(cellule, d.Textes.end());
                 EXPECT_GE(cellule->Police.pixelSize(), e.caseMinimale) << ou;
                 for (const FenetrePublique::Image& i : d.Images) EXPECT_TRUE(fenetre.rect().contains(i.Zone)) << ou;
+                // The cell of the pilot out on 72.490 names him, as much as it holds.
+                const bool nomme = std::any_of(d.Textes.begin(), d.Textes.end(), [](const FenetrePublique::Texte& t) {
+                    return t.Contenu.startsWith(QStringLiteral("998 M")) && t.Contenu.endsWith(QStringLiteral("99:00"));
+                });
+                EXPECT_TRUE(nomme) << ou;
                 if (langue == DECALAGE_PORTUGAIS && mode == ModePlanifie)
                     Capturer(&fenetre, "AFFICHAGE_216_frequences_" + std::to_string(e.largeur) + "_pt");
             }
