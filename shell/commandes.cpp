@@ -219,6 +219,15 @@ void EffacerPlanDeVols(EtatGlobal& etat)
     MajTexteDefilant2(etat);
 }
 
+// Logging switched on or off is a setting of the meeting: the file says it.
+void Historique(EtatGlobal& etat, Fenetre& f, bool enregistrer)
+{
+    if (enregistrer) etat.HistoriqueActif = 1;
+    else ArreterHistorique(etat);
+    SauverManifestation(etat);
+    f.ActualiserMenus();
+}
+
 void Aide(EtatGlobal& etat)
 {
     if (!etat.Port.Aide(0, false)) AfficherMessageTexte(etat, 78);
@@ -317,8 +326,8 @@ void Executer(EtatGlobal& etat, Fenetre& f, int commande, int notification)
     case 212:
     case 214: return PlanDeVols(etat, f);
     case 213: return EffacerPlanDeVols(etat);
-    case 217: CommandeEnregistrerHistorique(etat); return f.ActualiserMenus();
-    case 218: CommandeArreterHistorique(etat); return f.ActualiserMenus();
+    case 217: return Historique(etat, f, true);
+    case 218: return Historique(etat, f, false);
     case 219: return CommandeVoirHistorique(etat);
     case COMMANDE_AFFICHAGE_PUBLIC:
         f.BasculerAffichagePublic();

@@ -3,7 +3,7 @@
 #include "engine/compatibilite.h"
 #include "engine/etat.h"
 #include "engine/frequences.h"
-#include "shell/echelle.h"
+#include "engine/echelle.h"
 
 #include <algorithm>
 #include <array>

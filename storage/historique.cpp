@@ -7,7 +7,6 @@
 #include "engine/textes.h"
 #include "storage/chemins.h"
 #include "storage/fichier_atomique.h"
-#include "storage/manifestation.h"
 
 #include <array>
 
@@ -55,17 +54,10 @@ void DemarrerHistorique(EtatGlobal& etat)
     EcrireHistorique(etat, EVT_LANCEMENT);
 }
 
-void CommandeEnregistrerHistorique(EtatGlobal& etat)
-{
-    etat.HistoriqueActif = 1;
-    SauverManifestation(etat);
-}
-
-void CommandeArreterHistorique(EtatGlobal& etat)
+void ArreterHistorique(EtatGlobal& etat)
 {
     EcrireHistorique(etat, EVT_ARRET_HISTORIQUE);
     etat.HistoriqueActif = 0;
-    SauverManifestation(etat);
 }
 
 void CommandeVoirHistorique(EtatGlobal& etat)

@@ -38,7 +38,7 @@ void PreparerHistorique(EtatGlobal& etat);
 // At start-up: logging on as ticked in the meeting-file dialog, with event 1.
 void DemarrerHistorique(EtatGlobal& etat);
 
-// Menu commands 217, 218 and 219.
-void CommandeEnregistrerHistorique(EtatGlobal& etat);
-void CommandeArreterHistorique(EtatGlobal& etat);
+// Menu command 218 without its save: the stop line (with the last detail), then logging off.
+void ArreterHistorique(EtatGlobal& etat);
+// Menu command 219.
 void CommandeVoirHistorique(EtatGlobal& etat);

@@ -2,8 +2,8 @@
 
 #include "cards/dictionnaire.h"
 #include "engine/etat.h"
-#include "shell/ui/controles.h"
-#include "shell/ui/qt_textes.h"
+#include "widgets/ui/controles.h"
+#include "widgets/ui/qt_textes.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "cards/ui/dialogue_import.h"
 
 #include "engine/etat.h"
-#include "shell/ui/controles.h"
-#include "shell/ui/qt_textes.h"
+#include "widgets/ui/controles.h"
+#include "widgets/ui/qt_textes.h"
 
 #include <QBoxLayout>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
 #include "cards/ui/dialogue_liste_fiches.h"
 
 #include "engine/etat.h"
-#include "shell/ui/controles.h"
-#include "shell/ui/qt_textes.h"
-#include "shell/ui/ressources_qt.h"
+#include "widgets/ui/controles.h"
+#include "widgets/ui/qt_textes.h"
+#include "widgets/ui/ressources_qt.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>

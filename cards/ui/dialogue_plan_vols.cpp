@@ -1,11 +1,11 @@
 #include "cards/ui/dialogue_plan_vols.h"
 
 #include "engine/etat.h"
-#include "shell/ui/controles.h"
-#include "shell/ui/images.h"
-#include "shell/ui/ligne_liste.h"
-#include "shell/ui/qt_textes.h"
-#include "shell/ui/ressources_qt.h"
+#include "widgets/ui/controles.h"
+#include "widgets/ui/images.h"
+#include "widgets/ui/ligne_liste.h"
+#include "widgets/ui/qt_textes.h"
+#include "widgets/ui/ressources_qt.h"
 
 #include <QBoxLayout>
 #include <QCloseEvent>

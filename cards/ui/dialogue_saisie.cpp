@@ -4,11 +4,11 @@
 #include "cards/ui/dialogue_dictionnaire.h"
 #include "engine/etat.h"
 #include "engine/messages.h"
-#include "shell/ui/controles.h"
-#include "shell/ui/ligne_liste.h"
-#include "shell/ui/qt_textes.h"
-#include "shell/ui/ressources_qt.h"
-#include "shell/ui/saisie_cp1252.h"
+#include "widgets/ui/controles.h"
+#include "widgets/ui/ligne_liste.h"
+#include "widgets/ui/qt_textes.h"
+#include "widgets/ui/ressources_qt.h"
+#include "widgets/ui/saisie_cp1252.h"
 
 #include <QCloseEvent>
 #include <QCursor>

@@ -2,10 +2,10 @@
 
 #include "engine/etat.h"
 #include "engine/frequences.h"
-#include "shell/ui/controles.h"
-#include "shell/ui/qt_textes.h"
-#include "shell/ui/ressources_qt.h"
-#include "shell/ui/saisie_cp1252.h"
+#include "widgets/ui/controles.h"
+#include "widgets/ui/qt_textes.h"
+#include "widgets/ui/ressources_qt.h"
+#include "widgets/ui/saisie_cp1252.h"
 
 #include <QBoxLayout>
 #include <QLineEdit>

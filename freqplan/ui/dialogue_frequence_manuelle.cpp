@@ -1,7 +1,7 @@
 #include "freqplan/ui/dialogue_frequence_manuelle.h"
 
 #include "freqplan/frequence_manuelle.h"
-#include "shell/ui/qt_textes.h"
+#include "widgets/ui/qt_textes.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

@@ -4,7 +4,7 @@
 #include "freqplan/plan_frequences.h"
 #include "freqplan/table_nationale.h"
 #include "engine/textes.h"
-#include "shell/ui/qt_textes.h"
+#include "widgets/ui/qt_textes.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -4,9 +4,9 @@
 #include "freqplan/plan_frequences.h"
 #include "freqplan/ui/dialogue_bandes.h"
 #include "freqplan/ui/dialogue_nations.h"
-#include "shell/ui/controles.h"
-#include "shell/ui/qt_textes.h"
-#include "shell/ui/ressources_qt.h"
+#include "widgets/ui/controles.h"
+#include "widgets/ui/qt_textes.h"
+#include "widgets/ui/ressources_qt.h"
 
 #include <QHBoxLayout>
 #include <QPainter>

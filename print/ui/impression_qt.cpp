@@ -2,8 +2,8 @@
 
 #include "engine/etat.h"
 #include "engine/messages.h"
-#include "shell/ui/controles.h"
-#include "shell/ui/qt_textes.h"
+#include "widgets/ui/controles.h"
+#include "widgets/ui/qt_textes.h"
 
 #include <QApplication>
 #include <QBoxLayout>

@@ -1,9 +1,9 @@
 #include "setup/ui/fenetre_installation.h"
 
 #include "engine/textes.h"
-#include "shell/ui/controles.h"
-#include "shell/ui/images.h"
-#include "shell/ui/qt_textes.h"
+#include "widgets/ui/controles.h"
+#include "widgets/ui/images.h"
+#include "widgets/ui/qt_textes.h"
 
 #include <QApplication>
 #include <QBoxLayout>

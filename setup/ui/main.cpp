@@ -6,8 +6,8 @@
 #include "engine/textes.h"
 #include "setup/installation.h"
 #include "setup/ui/fenetre_installation.h"
-#include "shell/ui/qt_textes.h"
-#include "shell/ui/traductions_qt.h"
+#include "widgets/ui/qt_textes.h"
+#include "widgets/ui/traductions_qt.h"
 
 #include <QApplication>
 #include <QMessageBox>

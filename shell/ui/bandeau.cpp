@@ -1,6 +1,6 @@
 #include "shell/ui/bandeau.h"
 
-#include "shell/ui/ressources_qt.h"
+#include "widgets/ui/ressources_qt.h"
 
 #include <QPainter>
 #include <QStyleOptionButton>

@@ -2,9 +2,9 @@
 
 #include "engine/etat.h"
 #include "shell/tableau.h"
-#include "shell/ui/images.h"
-#include "shell/ui/qt_textes.h"
-#include "shell/ui/ressources_qt.h"
+#include "widgets/ui/images.h"
+#include "widgets/ui/qt_textes.h"
+#include "widgets/ui/ressources_qt.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -3,7 +3,7 @@
 #include "engine/etat.h"
 #include "shell/langue.h"
 #include "shell/menu.h"
-#include "shell/ui/qt_textes.h"
+#include "widgets/ui/qt_textes.h"
 
 #include <QBoxLayout>
 #include <QLabel>

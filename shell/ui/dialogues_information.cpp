@@ -1,10 +1,10 @@
 #include "shell/ui/dialogues_information.h"
 
 #include "shell/version.h"
-#include "shell/ui/controles.h"
-#include "shell/ui/images.h"
-#include "shell/ui/qt_textes.h"
-#include "shell/ui/ressources_qt.h"
+#include "widgets/ui/controles.h"
+#include "widgets/ui/images.h"
+#include "widgets/ui/qt_textes.h"
+#include "widgets/ui/ressources_qt.h"
 
 #include <QBoxLayout>
 #include <QLabel>

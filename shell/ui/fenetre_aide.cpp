@@ -1,7 +1,7 @@
 #include "shell/ui/fenetre_aide.h"
 
 #include "engine/etat.h"
-#include "shell/ui/qt_textes.h"
+#include "widgets/ui/qt_textes.h"
 #include "storage/fichier_atomique.h"
 
 #include <QApplication>

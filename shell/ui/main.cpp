@@ -10,8 +10,8 @@
 #include "shell/ui/fenetre_principale.h"
 #include "shell/ui/instance_unique.h"
 #include "shell/ui/plateforme_qt.h"
-#include "shell/ui/qt_textes.h"
-#include "shell/ui/traductions_qt.h"
+#include "widgets/ui/qt_textes.h"
+#include "widgets/ui/traductions_qt.h"
 #include "storage/exemples.h"
 
 #include <QApplication>

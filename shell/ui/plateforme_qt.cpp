@@ -4,7 +4,7 @@
 #include "engine/messages.h"
 #include "shell/ui/dialogue_message.h"
 #include "shell/ui/fenetre_aide.h"
-#include "shell/ui/qt_textes.h"
+#include "widgets/ui/qt_textes.h"
 #include "stand/ui/dialogues_mode.h"
 
 #include <QApplication>

@@ -1,10 +1,10 @@
 #include "stand/ui/dialogue_sortie0.h"
 
 #include "engine/etat.h"
-#include "shell/ui/ligne_liste.h"
-#include "shell/ui/controles.h"
-#include "shell/ui/qt_textes.h"
-#include "shell/ui/ressources_qt.h"
+#include "widgets/ui/ligne_liste.h"
+#include "widgets/ui/controles.h"
+#include "widgets/ui/qt_textes.h"
+#include "widgets/ui/ressources_qt.h"
 
 #include <QLabel>
 #include <QListWidget>

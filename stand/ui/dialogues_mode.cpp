@@ -1,7 +1,7 @@
 #include "stand/ui/dialogues_mode.h"
 
-#include "shell/ui/controles.h"
-#include "shell/ui/qt_textes.h"
+#include "widgets/ui/controles.h"
+#include "widgets/ui/qt_textes.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

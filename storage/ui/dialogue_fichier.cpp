@@ -1,9 +1,9 @@
 #include "storage/ui/dialogue_fichier.h"
 
 #include "engine/etat.h"
-#include "shell/ui/controles.h"
-#include "shell/ui/images.h"
-#include "shell/ui/qt_textes.h"
+#include "widgets/ui/controles.h"
+#include "widgets/ui/images.h"
+#include "widgets/ui/qt_textes.h"
 #include "storage/dialfic.h"
 
 #include <QBoxLayout>

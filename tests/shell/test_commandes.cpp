@@ -328,8 +328,10 @@ TEST_F(Commandes, HistoryCommandsUpdateTheMenu)
 {
     Commande(218);
     EXPECT_EQ(r.etat.HistoriqueActif, 0);
+    const std::string arrete = Journal();
     Commande(217);
     EXPECT_EQ(r.etat.HistoriqueActif, 1);
+    EXPECT_EQ(Journal(), arrete);   // logging on again writes no line
     EXPECT_EQ(f.MenusActualises, 2);
     Commande(219);
     EXPECT_EQ(r.port.DocumentsOuverts.at(0), r.etat.CheminHistorique);

@@ -1,5 +1,5 @@
 #include "engine/compatibilite.h"
-#include "shell/echelle.h"
+#include "engine/echelle.h"
 #include "shell/tableau.h"
 #include "stand/sortie.h"
 #include "tests/support/meeting.h"

@@ -60,7 +60,7 @@ TEST_F(Historique, StoppingRightAfterAnExitRepeatsItsDetail)
 {
     r.etat.TexteEvenement = "41010    (mode libre)";
     EcrireHistorique(r.etat, EVT_SORTIE);
-    CommandeArreterHistorique(r.etat);
+    ArreterHistorique(r.etat);
     const std::string j = Journal();
     const std::string arret = Cp1252VersUtf8(Texte(r.etat, 121));
     EXPECT_NE(j.find(arret + std::string(20 - Texte(r.etat, 121).size(), ' ') + " 41010    (mode libre)\r\n"), std::string::npos);
@@ -77,9 +77,6 @@ TEST_F(Historique, NothingReachesTheFileWhileOffButItCanStillBeOpened)
     ASSERT_EQ(r.port.DocumentsOuverts.size(), 1u);
     EXPECT_EQ(r.port.DocumentsOuverts[0], r.etat.CheminHistorique);
     EXPECT_TRUE(r.port.Messages.empty());
-    CommandeEnregistrerHistorique(r.etat);
-    EXPECT_EQ(r.etat.HistoriqueActif, 1);
-    EXPECT_FALSE(std::filesystem::exists(r.etat.CheminHistorique));
 }
 
 TEST_F(Historique, ALogThatCannotBeOpenedIsReported)

@@ -1,7 +1,7 @@
 #include "engine/messages.h"
 #include "engine/textes.h"
 #include "shell/ui/dialogue_message.h"
-#include "shell/ui/qt_textes.h"
+#include "widgets/ui/qt_textes.h"
 #include "tests/ui/support/captures.h"
 #include "tests/support/meeting.h"
 

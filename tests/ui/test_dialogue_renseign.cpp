@@ -1,6 +1,6 @@
 #include "stand/ui/dialogue_renseign.h"
-#include "shell/ui/ligne_liste.h"
-#include "shell/ui/ressources_qt.h"
+#include "widgets/ui/ligne_liste.h"
+#include "widgets/ui/ressources_qt.h"
 #include "tests/stand/stand_test.h"
 #include "tests/ui/support/captures.h"
 

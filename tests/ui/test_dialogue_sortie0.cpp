@@ -1,8 +1,8 @@
 #include "engine/frequences.h"
 #include "stand/sortie.h"
 #include "stand/ui/dialogue_sortie0.h"
-#include "shell/ui/ligne_liste.h"
-#include "shell/ui/ressources_qt.h"
+#include "widgets/ui/ligne_liste.h"
+#include "widgets/ui/ressources_qt.h"
 #include "tests/stand/stand_test.h"
 #include "tests/ui/support/captures.h"
 

@@ -6,7 +6,7 @@
 #include "engine/cp1252.h"
 #include "engine/frequences.h"
 #include "engine/textes.h"
-#include "shell/ui/ligne_liste.h"
+#include "widgets/ui/ligne_liste.h"
 #include "stand/file_attente.h"
 #include "stand/ui/dialogue_sortie_fiches.h"
 #include "storage/manifestation.h"

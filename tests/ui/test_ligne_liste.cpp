@@ -1,6 +1,6 @@
 #include "engine/textes.h"
-#include "shell/ui/ligne_liste.h"
-#include "shell/ui/ressources_qt.h"
+#include "widgets/ui/ligne_liste.h"
+#include "widgets/ui/ressources_qt.h"
 #include "tests/ui/support/captures.h"
 #include "tests/support/meeting.h"
 

@@ -1,7 +1,7 @@
 #include "shell/ui/fenetre_principale.h"
 #include "shell/ui/instance_unique.h"
 #include "shell/ui/plateforme_qt.h"
-#include "shell/ui/traductions_qt.h"
+#include "widgets/ui/traductions_qt.h"
 #include "storage/manifestation.h"
 #include "tests/support/meeting.h"
 

@@ -1,5 +1,5 @@
 #include "engine/etat.h"
-#include "shell/ui/qt_textes.h"
+#include "widgets/ui/qt_textes.h"
 #include "tests/support/meeting.h"
 
 #include <QDialog>

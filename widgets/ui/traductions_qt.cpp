@@ -1,4 +1,4 @@
-#include "shell/ui/traductions_qt.h"
+#include "widgets/ui/traductions_qt.h"
 
 #include "engine/textes.h"
 

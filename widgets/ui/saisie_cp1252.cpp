@@ -1,4 +1,4 @@
-#include "shell/ui/saisie_cp1252.h"
+#include "widgets/ui/saisie_cp1252.h"
 
 #include "engine/cp1252.h"
 

@@ -1,4 +1,4 @@
-#include "shell/ui/qt_textes.h"
+#include "widgets/ui/qt_textes.h"
 
 #include "engine/cp1252.h"
 #include "engine/textes.h"

@@ -1,9 +1,9 @@
-#include "shell/ui/ligne_liste.h"
+#include "widgets/ui/ligne_liste.h"
 
 #include "engine/enregistrements.h"
 #include "engine/textes.h"
-#include "shell/ui/images.h"
-#include "shell/ui/qt_textes.h"
+#include "widgets/ui/images.h"
+#include "widgets/ui/qt_textes.h"
 
 #include <QApplication>
 #include <QListWidget>

@@ -1,7 +1,7 @@
-#include "shell/ui/ressources_qt.h"
+#include "widgets/ui/ressources_qt.h"
 
 #include "engine/etat.h"
-#include "shell/echelle.h"
+#include "engine/echelle.h"
 
 #include <QApplication>
 #include <QFontMetrics>

@@ -1,4 +1,4 @@
-#include "shell/ui/images.h"
+#include "widgets/ui/images.h"
 
 #include <QGuiApplication>
 #include <QHash>
