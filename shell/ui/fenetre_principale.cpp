@@ -496,8 +496,6 @@ void FenetrePrincipale::OuvrirAffichagePublic()
         ecran = ecrans[i];
         reglages.setValue(QStringLiteral("EcranPublic"), noms[i]);
     }
-    // Its own window, over the stand's: the window system keeps it above the stand
-    // while the stand has the focus.
     public_ = new FenetrePublique(etat_, this);
     public_->setAttribute(Qt::WA_DeleteOnClose);
     // Closed from here or by the window system: forgotten at once, deleted later.
@@ -511,15 +509,23 @@ void FenetrePrincipale::OuvrirAffichagePublic()
         public_->showFullScreen();
     } else {
         // One screen: half of it, in its lower right corner over the stand, where
-        // it is seen at once; the operator moves it where it suits.
+        // it is seen at once; the operator moves it where it suits. A window of the
+        // stand's own, which the window system keeps above the stand while the stand
+        // has the focus (a plain window that takes no focus goes under it).
+        public_->setWindowFlags((public_->windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog | Qt::WindowMinMaxButtonsHint);
         const QRect zone = (screen() ? screen() : QGuiApplication::primaryScreen())->availableGeometry();
         const QSize taille = (zone.size() / 2).expandedTo(public_->minimumSize()).boundedTo(zone.size());
         public_->setGeometry(QRect(zone.bottomRight() - QPoint(taille.width(), taille.height()) + QPoint(1, 1), taille));
         public_->show();
-        // Its frame too stays on the screen.
-        const QRect cadre = public_->frameGeometry();
-        public_->move(public_->pos() - QPoint(std::max(0, cadre.right() - zone.right()), std::max(0, cadre.bottom() - zone.bottom())));
-        public_->raise();
+        // Once the window system has framed it: its frame on the screen too.
+        auto placer = [zone, affichage = public_] {
+            if (!affichage) return;
+            const QRect cadre = affichage->frameGeometry();
+            affichage->move(affichage->pos() - QPoint(std::max(0, cadre.right() - zone.right()), std::max(0, cadre.bottom() - zone.bottom())));
+            affichage->raise();
+        };
+        placer();
+        QTimer::singleShot(300, public_, placer);
     }
     activateWindow();
 }

@@ -167,8 +167,11 @@ TEST_F(Stand, OnOneScreenTheDisplayOpensOverTheStandWhereItIsSeen)
     EXPECT_TRUE(public_->isVisible());
     EXPECT_TRUE(ecran.contains(public_->frameGeometry())) << public_->frameGeometry().x() << "," << public_->frameGeometry().y();
     EXPECT_EQ(public_->size(), (ecran.size() / 2).expandedTo(public_->minimumSize()));
+    // A window of the stand's own, which window systems keep above it.
+    EXPECT_EQ(public_->windowType(), Qt::Dialog);
     ASSERT_NE(public_->windowHandle(), nullptr);
     EXPECT_EQ(public_->windowHandle()->transientParent(), fenetre->windowHandle());
+    EXPECT_TRUE(public_->windowFlags() & Qt::WindowDoesNotAcceptFocus);
     EXPECT_EQ(QApplication::activeWindow(), fenetre.get());
     // The operator moves it.
     public_->move(ecran.topLeft());
