@@ -2,6 +2,7 @@
 
 #include "engine/cp1252.h"
 #include "engine/etat.h"
+#include "engine/format.h"
 #include "engine/textes.h"
 #include "storage/fichier_atomique.h"
 #include "storage/manifestation.h"
@@ -12,35 +13,6 @@
 namespace {
 
 constexpr std::string_view BOM_UTF8 = "\xEF\xBB\xBF";
-
-// The letters a Windows-1252 byte sorts as: small, without its accent.
-void AjouterBase(std::string& cle, unsigned char c)
-{
-    static const std::array<std::string_view, 64> LATIN = {
-        "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",
-        "d", "n", "o", "o", "o", "o", "o", "\xD7", "o", "u", "u", "u", "u", "y", "\xFE", "ss",
-        "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",
-        "d", "n", "o", "o", "o", "o", "o", "\xF7", "o", "u", "u", "u", "u", "y", "\xFE", "y",
-    };
-    if (c >= 0xC0) {
-        cle += LATIN[c - 0xC0];
-        return;
-    }
-    switch (c) {
-    case 0x8A: case 0x9A: cle += 's'; return;
-    case 0x8E: case 0x9E: cle += 'z'; return;
-    case 0x8C: case 0x9C: cle += "oe"; return;
-    case 0x9F: cle += 'y'; return;
-    default: cle += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    }
-}
-
-std::string CleTri(std::string_view mot)
-{
-    std::string cle;
-    for (char c : mot) AjouterBase(cle, static_cast<unsigned char>(c));
-    return cle;
-}
 
 } // namespace
 
@@ -65,7 +37,7 @@ std::vector<std::string> LireDictionnaire(std::string_view octets)
             return static_cast<unsigned char>(c) < 0x20 || c == '\x7F';
         });
         mot.erase(controle, mot.end());
-        std::string cle = CleTri(mot);
+        std::string cle = CleSansAccents(mot);
         mots.emplace_back(std::move(cle), std::move(mot));
         debut = finLigne + (octets.substr(finLigne, 2) == "\r\n" ? 2 : 1);
     }

@@ -30,10 +30,10 @@ void Journaliser(EtatGlobal& etat, const FicheVol& fiche, int evenement)
 
 } // namespace
 
-std::string LigneDePilote(const EtatGlobal& etat, int32_t numero)
+std::string LigneDePilote(const EtatGlobal& etat, const FicheVol& fiche)
 {
-    const FicheVol* f = ChercheFiche(etat, numero);
-    if (!f) return {};
+    const FicheVol* f = &fiche;
+    const int32_t numero = f->Numero;
     const int32_t vols = f->NbVols, cumul = f->CumulEmission;
     const std::string volsTexte = vols > 0 ? FormaterTexte(Texte(etat, 42), vols) : " ";
     const std::string temps = cumul >= 1000 ? TexteDuree(etat, 194, cumul) : " ";
@@ -73,19 +73,19 @@ ListePilotes::ListePilotes(EtatGlobal& etat, CommandeFenetre commande) : etat_(e
 
 void ListePilotes::Remplir()
 {
-    const std::vector<int32_t> numeros = NumerosTries(etat_, [](const FicheVol& f) { return EstFichePilote(f.Numero); });
+    const std::vector<const FicheVol*> fiches = FichesTriees(etat_, [](const FicheVol& f) { return EstFichePilote(f.Numero); });
     const auto arretes = std::count_if(etat_.Fiches.begin(), etat_.Fiches.end(),
                                        [](const FicheVol& f) { return EstFichePilote(f.Numero) && f.Etat == Arretee; });
     vue_.Lignes.clear();
-    vue_.NbFiches = Formater("%u", static_cast<unsigned>(numeros.size()));
+    vue_.NbFiches = Formater("%u", static_cast<unsigned>(fiches.size()));
     vue_.NbArretes = Formater("%u", static_cast<unsigned>(arretes));
-    vue_.ActionsActives = !numeros.empty();
-    if (numeros.empty()) {
+    vue_.ActionsActives = !fiches.empty();
+    if (fiches.empty()) {
         AfficherMessageTexte(etat_, 3, BOUTONS_OK, SUJET_AIDE_AUCUNE_FICHE);
         return;
     }
-    vue_.Lignes.reserve(numeros.size());
-    for (int32_t numero : numeros) vue_.Lignes.push_back({numero, LigneDePilote(etat_, numero)});
+    vue_.Lignes.reserve(fiches.size());
+    for (const FicheVol* f : fiches) vue_.Lignes.push_back({f->Numero, LigneDePilote(etat_, *f), std::string(VueChamp(f->Nom))});
 }
 
 int32_t ListePilotes::NumeroDe(int ligne) const

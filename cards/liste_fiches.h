@@ -9,6 +9,7 @@
 #include <vector>
 
 struct EtatGlobal;
+struct FicheVol;
 
 constexpr int SUJET_AIDE_LISTE_FICHES = 20;
 constexpr int SUJET_AIDE_CONFIRMATION = 23;
@@ -23,6 +24,7 @@ constexpr int COMMANDE_IMPRIMER_CARTE = 1006;
 struct LignePilote {
     int32_t Numero = 0;
     std::string Texte;   // six columns separated by tabs, Windows-1252
+    std::string Nom;     // the pilot's, as the operator types it to find the line
 };
 
 struct VuePilotes {
@@ -67,7 +69,7 @@ private:
 
 // A list line: " %03u", name padded to 12, frequency, flights, transmit time,
 // model or "<<< ARRET >>>".
-std::string LigneDePilote(const EtatGlobal& etat, int32_t numero);
+std::string LigneDePilote(const EtatGlobal& etat, const FicheVol& fiche);
 
 // Every plan and waiting-list node of a card leaves its list (the ranks behind
 // move up, the card's planned count follows); the flights out are then

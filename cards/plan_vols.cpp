@@ -123,7 +123,7 @@ LignePlan LigneDuPlan(const EtatGlobal& etat, const EntreePlan& n)
                                                      : "VIDE";
         break;
     }
-    return {n.NumeroFiche, TexteNoeudPlan(n, *f), image};
+    return {n.NumeroFiche, TexteNoeudPlan(n, *f), image, EstFichePilote(n.NumeroFiche) ? std::string(VueChamp(f->Nom)) : std::string()};
 }
 
 void EffacerPlan(EtatGlobal& etat)
@@ -430,8 +430,8 @@ void EditeurPlan::Reprendre()
 std::vector<ElementMenuPlan> EditeurPlan::MenuAjout() const
 {
     std::vector<ElementMenuPlan> m = {Item(PLAN_PAUSE, 108), Item(PLAN_REMARQUE, 109), Separateur()};
-    for (int32_t numero : NumerosTries(etat_, [](const FicheVol& f) { return EstFichePilote(f.Numero) && f.Etat != Arretee; })) {
-        const FicheVol* f = ChercheFiche(etat_, numero);
+    for (const FicheVol* f : FichesTriees(etat_, [](const FicheVol& f) { return EstFichePilote(f.Numero) && f.Etat != Arretee; })) {
+        const int32_t numero = f->Numero;
         const std::string modele(VueChamp(f->Modele).substr(0, LONGUEUR_MODELE_MENU));
         m.push_back({PLAN_FICHE + numero, 0,
                      Formater("%03u - %s - %s - %s", static_cast<unsigned>(numero), LibelleFrequence(f->Frequence).c_str(),

@@ -44,6 +44,7 @@ struct LignePlan {
     int32_t Numero = 0;
     std::string Texte;    // Windows-1252; a pause reads as 999, a remark as its number
     std::string Image;
+    std::string Nom;      // a flight's pilot, as the operator types it to find the line
 };
 LignePlan LigneDuPlan(const EtatGlobal& etat, const EntreePlan& noeud);
 

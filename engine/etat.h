@@ -85,6 +85,10 @@ struct EtatGlobal {
     int32_t CleTri = 0;
     int32_t FrequenceChoisie = 0;
     int32_t SortieDemandee = 0;
+    // A card typed on the board: the exit dialog opens on its line, the details
+    // of its frequency ask for its return at once. Taken by the dialog that opens.
+    int32_t CarteTapee = 0;
+    int32_t RetourPropose = 0;
     // A command a dialog asks the main window to run once it has closed (222), 0 for none.
     int32_t CommandeDemandee = 0;
     int32_t NePlusProposer = 0;

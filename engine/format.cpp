@@ -1,5 +1,6 @@
 #include "engine/format.h"
 
+#include <array>
 #include <cstdio>
 
 std::string FormaterListe(const char* format, va_list arguments)
@@ -35,6 +36,40 @@ std::string DateCourte(const DateHeure& d, char s)
 {
     return Formater("%02d%c%02d%c%02d", d.Jour, s, d.Mois, s, d.Annee % 100);
 }
+
+namespace {
+
+// The letters a Windows-1252 byte sorts as: small, without its accent.
+void AjouterBase(std::string& cle, unsigned char c)
+{
+    static const std::array<std::string_view, 64> LATIN = {
+        "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",
+        "d", "n", "o", "o", "o", "o", "o", "\xD7", "o", "u", "u", "u", "u", "y", "\xFE", "ss",
+        "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",
+        "d", "n", "o", "o", "o", "o", "o", "\xF7", "o", "u", "u", "u", "u", "y", "\xFE", "y",
+    };
+    if (c >= 0xC0) {
+        cle += LATIN[c - 0xC0];
+        return;
+    }
+    switch (c) {
+    case 0x8A: case 0x9A: cle += 's'; return;
+    case 0x8E: case 0x9E: cle += 'z'; return;
+    case 0x8C: case 0x9C: cle += "oe"; return;
+    case 0x9F: cle += 'y'; return;
+    default: cle += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    }
+}
+
+} // namespace
+
+std::string CleSansAccents(std::string_view mot)
+{
+    std::string cle;
+    for (char c : mot) AjouterBase(cle, static_cast<unsigned char>(c));
+    return cle;
+}
+
 
 std::string_view SansBlancs(std::string_view s)
 {

@@ -21,6 +21,10 @@ std::string FormaterListe(const char* format, va_list arguments);
 // "dd<s>MM<s>yy": 06/12/26 for the history, 06_12_26 for file names.
 std::string DateCourte(const DateHeure& date, char separateur);
 
+// A Windows-1252 text as it sorts and is searched: small letters without their
+// accents ("É" and "e" alike, "œ" as "oe").
+std::string CleSansAccents(std::string_view texte);
+
 // The text without the blanks and tabs around it.
 std::string_view SansBlancs(std::string_view texte);
 

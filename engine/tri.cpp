@@ -27,16 +27,16 @@ std::vector<Noeud*> EnOrdre(Liste& noeuds, int32_t liste)
 
 } // namespace
 
-std::vector<int32_t> NumerosTries(const EtatGlobal& etat, const std::function<bool(const FicheVol&)>& garder)
+std::vector<const FicheVol*> FichesTriees(const EtatGlobal& etat, const std::function<bool(const FicheVol&)>& garder)
 {
     std::vector<LigneTri> lignes;
     for (const FicheVol& f : etat.Fiches)
         if (garder(f)) lignes.push_back(LigneTriDe(f));
     TrierFiches(etat, lignes);
-    std::vector<int32_t> numeros;
-    numeros.reserve(lignes.size());
-    for (const LigneTri& l : lignes) numeros.push_back(l.Numero);
-    return numeros;
+    std::vector<const FicheVol*> fiches;
+    fiches.reserve(lignes.size());
+    for (const LigneTri& l : lignes) fiches.push_back(l.Fiche);
+    return fiches;
 }
 
 std::vector<EntreePlan*> NoeudsEnOrdre(EtatGlobal& etat, int32_t liste)
@@ -52,6 +52,7 @@ std::vector<const EntreePlan*> NoeudsEnOrdre(const EtatGlobal& etat, int32_t lis
 LigneTri LigneTriDe(const FicheVol& fiche)
 {
     LigneTri ligne;
+    ligne.Fiche = &fiche;
     ligne.Numero = fiche.Numero;
     ligne.Frequence = fiche.Frequence;
     CopierChamp(ligne.Nom, VueChamp(fiche.Nom));

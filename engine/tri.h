@@ -11,6 +11,7 @@ struct EntreePlan;
 struct FicheVol;
 
 struct LigneTri {
+    const FicheVol* Fiche = nullptr;   // the card the line was made from
     int32_t Numero = 0;
     int32_t Frequence = 0;
     char Nom[24] = {};
@@ -20,8 +21,8 @@ struct LigneTri {
 LigneTri LigneTriDe(const FicheVol& fiche);
 // Sorts in place in CleTri order; equal keys come out in no defined order.
 void TrierFiches(const EtatGlobal& etat, std::vector<LigneTri>& lignes);
-// The numbers of the cards `garder` keeps, in CleTri order.
-std::vector<int32_t> NumerosTries(const EtatGlobal& etat, const std::function<bool(const FicheVol&)>& garder);
+// The cards `garder` keeps, in CleTri order (no lookup by number for a list).
+std::vector<const FicheVol*> FichesTriees(const EtatGlobal& etat, const std::function<bool(const FicheVol&)>& garder);
 // The nodes of one list (PlanVols or FileAttente) in rank order.
 std::vector<EntreePlan*> NoeudsEnOrdre(EtatGlobal& etat, int32_t liste);
 std::vector<const EntreePlan*> NoeudsEnOrdre(const EtatGlobal& etat, int32_t liste);

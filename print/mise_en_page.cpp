@@ -199,9 +199,8 @@ std::string Vols(EtatGlobal& etat, const FicheVol& f)
 
 void Fiches(EtatGlobal& etat, MiseEnPage& p)
 {
-    for (int32_t numero : NumerosTries(etat, [](const FicheVol& f) { return EstFichePilote(f.Numero); })) {
-        const FicheVol* f = ChercheFiche(etat, numero, 1);
-        if (!f) return;
+    for (const FicheVol* f : FichesTriees(etat, [](const FicheVol& f) { return EstFichePilote(f.Numero); })) {
+        const int32_t numero = f->Numero;
         const std::string nom(VueChamp(f->Nom)), licence(VueChamp(f->Licence));
         std::string ligne = Formater(Est24GHz(f->Frequence) ? "%03u\t  %s\t  %s \t   %s" : "%03u\t  %s\t  %s MHz\t   %s",
                                      static_cast<unsigned>(numero), nom.c_str(), LibelleFrequence(f->Frequence).c_str(), licence.c_str());

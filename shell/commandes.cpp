@@ -388,6 +388,29 @@ void CliquerFrequence(EtatGlobal& etat, Fenetre& f, int index)
     if (sortie) ExecuterCommande(etat, f, 201);
 }
 
+void AllerALaCarte(EtatGlobal& etat, Fenetre& f, int32_t numero)
+{
+    const FicheVol* fiche = EstFichePilote(numero) ? ChercheFiche(std::as_const(etat), numero) : nullptr;
+    if (etat.ModeSortie == ModeLibreService || !fiche || fiche->Etat == Arretee) {
+        etat.Port.Bip();
+        return;
+    }
+    if (fiche->Etat == AuSol) {
+        etat.CarteTapee = numero;
+        ExecuterCommande(etat, f, 201);
+        etat.CarteTapee = 0;
+        return;
+    }
+    for (const EntreeFrequence& e : etat.PlanFrequences)
+        if (e.Etat >= Sortie && e.FicheEmettrice == numero) {
+            etat.RetourPropose = 1;
+            CliquerFrequence(etat, f, e.Index);
+            etat.RetourPropose = 0;
+            return;
+        }
+    etat.Port.Bip();
+}
+
 void RafraichirTableau(EtatGlobal& etat, Fenetre& fenetre)
 {
     if (etat.NbFrequences() == 0) {

@@ -23,6 +23,11 @@ bool CreerFenetrePrincipale(EtatGlobal& etat, Fenetre& fenetre, const std::strin
 // and what the details asked for (an exit, a mode change).
 void CliquerFrequence(EtatGlobal& etat, Fenetre& fenetre, int index);
 
+// A card's number typed on the board, then Return (the card modes): the exit
+// dialog on that card's line when it is on the ground, its frequency's details
+// asking for its return when it is out; a beep for a card that is neither.
+void AllerALaCarte(EtatGlobal& etat, Fenetre& fenetre, int32_t numero);
+
 // Timers 28 and 30: ticker line 1 or 2 moves by one character; line 2 first
 // follows any change of the queue or the plan made since.
 void FaireDefilerLigne(EtatGlobal& etat, int ligne);

@@ -1,5 +1,7 @@
 #include "stand/renseign.h"
 
+#include <utility>
+
 #include "engine/compatibilite.h"
 #include "engine/etat.h"
 #include "engine/frequences.h"
@@ -53,6 +55,7 @@ Renseign::Renseign(EtatGlobal& etat) : etat_(etat)
         vue_.Texte804 = NumTexte{571}.n;
         vue_.Bouton804Visible = vue_.Aide806Visible = !personne;
     }
+    vue_.RetourDemande = std::exchange(etat.RetourPropose, 0) && EstDehors(e);
 }
 
 // List 801: the cards registered on the frequency, or on any 2.4 GHz slot.
@@ -61,7 +64,7 @@ void Renseign::Utilisateurs()
     EtatGlobal& etat = etat_;
     const EntreeFrequence& e = etat.PlanFrequences[static_cast<std::size_t>(index_)];
     const bool e24 = Est24GHz(e.Frequence);
-    const std::vector<int32_t> numeros = NumerosTries(etat, [&e, e24](const FicheVol& f) {
+    const std::vector<const FicheVol*> fiches = FichesTriees(etat, [&e, e24](const FicheVol& f) {
         return f.Etat != Arretee && (e24 ? Est24GHz(f.Frequence) : f.Frequence == e.Frequence);
     });
 
@@ -69,9 +72,7 @@ void Renseign::Utilisateurs()
     const bool feu = (!EstDehors(e) || e24) && !FrequenceBloquee(etat, index_) &&
                      (!c.ControleIntermodulation || e.Etat < FrequenceImage || e.Etat >= Sortie) &&
                      (!c.LimiteEmissions || etat.NbSorties < c.NbMaxEmissions);
-    for (int32_t numero : numeros) {
-        const FicheVol* f = ChercheFiche(etat, numero, 0);
-        if (!f) continue;
+    for (const FicheVol* f : fiches) {
         std::string texte = FormaterTexte(" %03u - %s", static_cast<unsigned>(f->Numero), Nom(*f).c_str());
         const std::string_view modele = VueChamp(f->Modele).substr(0, LONGUEUR_MODELE);
         if (!modele.empty()) texte += FormaterTexte(" - %s", std::string(modele).c_str());

@@ -30,6 +30,7 @@ struct VueRenseign {
     bool Bouton804Visible = false;
     int Texte804 = NumTexte{633}.n;          // 633 "RETOUR KORAL" or 571 "SORTIR"
     bool Aide806Visible = false;
+    bool RetourDemande = false;              // the return is asked at once (a card typed on the board)
 };
 
 enum class SuiteRenseign { Rester, Fermer };

@@ -24,9 +24,9 @@ std::string Texte3(int32_t n) { return Formater("%03u", static_cast<unsigned>(n)
 std::string Nom(const FicheVol& f) { return std::string(VueChamp(f.Nom)); }
 
 // The pilot cards on the ground in the operator's order.
-std::vector<int32_t> AuSolTriees(const EtatGlobal& etat)
+std::vector<const FicheVol*> AuSolTriees(const EtatGlobal& etat)
 {
-    return NumerosTries(etat, [](const FicheVol& f) { return EstFichePilote(f.Numero) && f.Etat == AuSol; });
+    return FichesTriees(etat, [](const FicheVol& f) { return EstFichePilote(f.Numero) && f.Etat == AuSol; });
 }
 
 // "No card but the pause card": pilot cards only, remark cards are no pilots.
@@ -42,6 +42,21 @@ void AucunEmetteur(EtatGlobal& etat) { AfficherMessageTexte(etat, 51); }
 
 } // namespace
 
+int LigneDeCarte(const std::vector<LigneCarte>& lignes, int32_t numero)
+{
+    for (std::size_t i = 0; i < lignes.size(); ++i)
+        if (lignes[i].Numero == numero) return static_cast<int>(i);
+    return -1;
+}
+
+void SortieDeuxListes::ChoisirInitiale(EtatGlobal& etat)
+{
+    const int32_t tapee = std::exchange(etat.CarteTapee, 0);
+    if (const int l = LigneDeCarte(Principale(), tapee); l >= 0) initiale_ = {LISTE_PRINCIPALE, l};
+    else if (const int a = LigneDeCarte(Autres(), tapee); a >= 0) initiale_ = {LISTE_AUTRES, a};
+    else initiale_ = Principale().empty() ? std::pair{0, -1} : std::pair{LISTE_PRINCIPALE, 0};
+}
+
 bool CarteBloquee(EtatGlobal& etat, const FicheVol& fiche)
 {
     if (Est24GHz(fiche.Frequence) && CreneauLibre24(etat) == 0) return true;
@@ -54,16 +69,15 @@ bool CarteBloquee(EtatGlobal& etat, const FicheVol& fiche)
 SortieFiches::SortieFiches(EtatGlobal& etat) : etat_(etat)
 {
     if (AucunPilote(etat)) return;
-    for (int32_t numero : AuSolTriees(etat)) {
-        const FicheVol* f = ChercheFiche(etat, numero, 1);
-        if (!f) return;
+    for (const FicheVol* f : AuSolTriees(etat)) {
         const std::string modele(VueChamp(f->Modele).substr(0, LONGUEUR_MODELE));
-        lignes_.push_back({numero,
-                           Formater("  %s   %s   %s - %s", (" " + Texte3(numero)).c_str(), LibelleFrequence(f->Frequence).c_str(),
+        lignes_.push_back({f->Numero,
+                           Formater("  %s   %s   %s - %s", (" " + Texte3(f->Numero)).c_str(), LibelleFrequence(f->Frequence).c_str(),
                                     Nom(*f).c_str(), modele.c_str()),
-                           CarteBloquee(etat, *f) ? "FEUROUGE" : "FEUVERT"});
+                           CarteBloquee(etat, *f) ? "FEUROUGE" : "FEUVERT", Nom(*f)});
     }
     if (lignes_.empty()) AucunEmetteur(etat);
+    initiale_ = std::max(0, LigneDeCarte(lignes_, std::exchange(etat.CarteTapee, 0)));
 }
 
 std::optional<int> SortieFiches::Sortir(int ligne)
@@ -92,21 +106,20 @@ SortieAttente::SortieAttente(EtatGlobal& etat) : etat_(etat)
         enFile.insert(f->Numero);
         const std::string texte = Formater("  %s   %s   %-12s ", Texte3(f->Numero).c_str(),
                                            LibelleFrequence(f->Frequence).c_str(), Nom(*f).c_str());
-        file_.push_back({f->Numero, texte + SuffixeModele(*f), CarteBloquee(etat, *f) ? "FEUROUGE" : "FEUVERT"});
+        file_.push_back({f->Numero, texte + SuffixeModele(*f), CarteBloquee(etat, *f) ? "FEUROUGE" : "FEUVERT", Nom(*f)});
     }
     if (AucunPilote(etat)) {
         file_.clear();
         return;
     }
-    for (int32_t numero : AuSolTriees(etat)) {
-        if (enFile.count(numero)) continue;
-        const FicheVol* f = ChercheFiche(etat, numero, 1);
-        if (!f) return;
-        const std::string texte = Formater("  %s   %s   %s ", (" " + Texte3(numero)).c_str(),
+    for (const FicheVol* f : AuSolTriees(etat)) {
+        if (enFile.count(f->Numero)) continue;
+        const std::string texte = Formater("  %s   %s   %s ", (" " + Texte3(f->Numero)).c_str(),
                                            LibelleFrequence(f->Frequence).c_str(), Nom(*f).c_str());
-        autres_.push_back({numero, texte + SuffixeModele(*f), CarteBloquee(etat, *f) ? "FEUROUGE" : "FEUVERT"});
+        autres_.push_back({f->Numero, texte + SuffixeModele(*f), CarteBloquee(etat, *f) ? "FEUROUGE" : "FEUVERT", Nom(*f)});
     }
     if (Vide()) AucunEmetteur(etat);
+    ChoisirInitiale(etat);
 }
 
 std::string SortieAttente::Entete() const

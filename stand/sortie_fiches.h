@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct EtatGlobal;
@@ -19,7 +20,11 @@ struct LigneCarte {
     int32_t Numero = 0;
     std::string Texte;    // Windows-1252
     std::string Image;    // FEUVERT or FEUROUGE
+    std::string Nom;      // the pilot's, as the operator types it to find the line
 };
+
+// The line of card `numero` in `lignes`, -1 when it has none.
+int LigneDeCarte(const std::vector<LigneCarte>& lignes, int32_t numero);
 
 // Whether the card's frequency forbids an exit now: the light of its line. A
 // 2.4 GHz card is stopped when no slot is free.
@@ -32,12 +37,15 @@ public:
     explicit SortieFiches(EtatGlobal& etat);
     bool Vide() const { return lignes_.empty(); }
     const std::vector<LigneCarte>& Lignes() const { return lignes_; }
+    // The line selected on opening: the card typed on the board, else the first.
+    int LigneInitiale() const { return initiale_; }
     // SORTIR or a double click: the dialog's result, nothing without a line.
     std::optional<int> Sortir(int ligne);
 
 private:
     EtatGlobal& etat_;
     std::vector<LigneCarte> lignes_;
+    int initiale_ = 0;
 };
 
 // What DIALSORTIR2 shows and does, in waiting-list or in planned mode: a
@@ -55,6 +63,16 @@ public:
     virtual std::optional<int> Sortir(int liste, int ligne) = 0;
     // 924, "Annuler sélection": only a line of the main list; a beep otherwise.
     virtual std::optional<int> Annuler(int liste, int ligne) = 0;
+    // The list and line selected on opening: the card typed on the board, else
+    // the first line of the main list (its list is 0 when there is none).
+    std::pair<int, int> SelectionInitiale() const { return initiale_; }
+
+protected:
+    // Once the lists are made: the card typed on the board (CarteTapee) is taken.
+    void ChoisirInitiale(EtatGlobal& etat);
+
+private:
+    std::pair<int, int> initiale_{0, -1};
 };
 
 // DIALSORTIR2 in waiting-list mode

@@ -44,7 +44,7 @@ LigneCarte LigneDe(EtatGlobal& etat, const EntreePlan& n, const FicheVol& f)
 {
     if (EstRemarque(n.NumeroFiche)) return {n.NumeroFiche, TexteNoeudPlan(n, f), "REMARQUE"};
     if (n.NumeroFiche == FICHE_PAUSE) return {FICHE_PAUSE, TexteNoeudPlan(n, f), "PAUSE"};
-    return {f.Numero, TexteNoeudPlan(n, f), VolBloque(etat, f) ? "FEUROUGE" : "FEUVERT"};
+    return {f.Numero, TexteNoeudPlan(n, f), VolBloque(etat, f) ? "FEUROUGE" : "FEUVERT", std::string(VueChamp(f.Nom))};
 }
 
 } // namespace
@@ -83,14 +83,14 @@ SortiePlan::SortiePlan(EtatGlobal& etat) : etat_(etat)
         return;
     }
     const auto autre = [&listes](const FicheVol& f) { return EstFichePilote(f.Numero) && f.Etat == AuSol && !listes.count(f.Numero); };
-    for (int32_t numero : NumerosTries(etat, autre)) {
-        const FicheVol* f = ChercheFiche(etat, numero, 1);
-        if (!f) return;
-        const std::string texte = Formater("   %03u   %s   %s ", static_cast<unsigned>(numero), LibelleFrequence(f->Frequence).c_str(),
-                                           std::string(VueChamp(f->Nom)).c_str());
-        autres_.push_back({numero, texte + SuffixeModele(*f), CarteBloquee(etat, *f) ? "FEUROUGE" : "FEUVERT"});
+    for (const FicheVol* f : FichesTriees(etat, autre)) {
+        const std::string nom(VueChamp(f->Nom));
+        const std::string texte = Formater("   %03u   %s   %s ", static_cast<unsigned>(f->Numero), LibelleFrequence(f->Frequence).c_str(),
+                                           nom.c_str());
+        autres_.push_back({f->Numero, texte + SuffixeModele(*f), CarteBloquee(etat, *f) ? "FEUROUGE" : "FEUVERT", nom});
     }
     if (plan_.empty() && autres_.empty()) AfficherMessageTexte(etat, 51);
+    ChoisirInitiale(etat);
 }
 
 std::string SortiePlan::Entete() const

@@ -1,6 +1,7 @@
 #include "cards/ui/dialogue_liste_fiches.h"
 
 #include "engine/etat.h"
+#include "widgets/ui/recherche_liste.h"
 #include "widgets/ui/controles.h"
 #include "widgets/ui/qt_textes.h"
 #include "widgets/ui/ressources_qt.h"
@@ -104,6 +105,8 @@ DialogueListeFiches::DialogueListeFiches(EtatGlobal& etat, CommandeFenetre comma
     connect(findChild<QPushButton*>("545"), &QPushButton::clicked, this, [this] { Suite(presentateur_.Nouvelles()); });
     connect(findChild<QPushButton*>("901"), &QPushButton::clicked, this, [this] { presentateur_.Imprimer(); });
     connect(liste_, &QTreeWidget::itemDoubleClicked, this, [this] { Suite(presentateur_.Details(LigneChoisie())); });
+    new RechercheListe(etat_, liste_, [this] { return LignesRecherche(presentateur_.Vue().Lignes); },
+                       [this](int ligne) { Suite(presentateur_.Details(ligne)); });
     connect(termine, &QPushButton::clicked, this, [this] { done(1); });
     connect(echap, &QPushButton::clicked, this, [this] { done(1); });
     connect(aide, &QPushButton::clicked, this, [this] { etat_.Port.Aide(SUJET_AIDE_LISTE_FICHES, false); });

@@ -1,6 +1,7 @@
 #include "cards/ui/dialogue_plan_vols.h"
 
 #include "engine/etat.h"
+#include "widgets/ui/recherche_liste.h"
 #include "widgets/ui/controles.h"
 #include "widgets/ui/images.h"
 #include "widgets/ui/ligne_liste.h"
@@ -125,6 +126,7 @@ DialoguePlanVols::DialoguePlanVols(EtatGlobal& etat, CommandeFenetre commande, Q
     });
     connect(aide, &QPushButton::clicked, this, [this] { etat_.Port.Aide(SUJET_AIDE_PLAN, false); });
     connect(liste_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { MenuLigne(liste_->row(item)); });
+    new RechercheListe(etat_, liste_, [this] { return LignesRecherche(presentateur_.Lignes()); }, [this](int ligne) { MenuLigne(ligne); });
     Afficher();
 }
 

@@ -570,7 +570,20 @@ void FenetrePrincipale::keyPressEvent(QKeyEvent* e)
 {
     if (e->key() == Qt::Key_Left) Commande(1400);
     else if (e->key() == Qt::Key_Right) Commande(1401);
+    else if (e->key() >= Qt::Key_0 && e->key() <= Qt::Key_9) carteTapee_.Touche(static_cast<char>('0' + e->key() - Qt::Key_0), etat_.Port.Tick(), {});
+    else if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !carteTapee_.Tape().empty()) AllerALaCarte();
     else QMainWindow::keyPressEvent(e);
+}
+
+void FenetrePrincipale::AllerALaCarte()
+{
+    const int32_t numero = std::stoi(carteTapee_.Tape().substr(0, 4));
+    carteTapee_ = RechercheCarte();
+    if (detruite_) return;
+    ::AllerALaCarte(etat_, *this, numero);
+    if (detruite_) return;
+    for (Bandeau* d : defilants_) d->update();
+    SuivreAffichagePublic();
 }
 
 void FenetrePrincipale::closeEvent(QCloseEvent* e)

@@ -2,6 +2,7 @@
 // The main window "KORAL": the board of frequencies on the left, the command
 // buttons, tickers, logo, constraints, mode button and legend on the right.
 
+#include "engine/recherche.h"
 #include "shell/fenetre.h"
 
 #include <QColor>
@@ -89,6 +90,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    // The card's number typed on the board, then Return.
+    void AllerALaCarte();
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
     bool eventFilter(QObject* objet, QEvent* e) override;
@@ -124,5 +127,6 @@ private:
     BoutonImage* droite_ = nullptr;
     QTimer supervision_, defilant1_, defilant2_, sauvegarde_;
     QPointer<FenetrePublique> public_;
+    RechercheCarte carteTapee_;
     bool detruite_ = false;
 };

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -78,6 +79,8 @@ DialogueRenseign::DialogueRenseign(EtatGlobal& etat, QWidget* parent)
             [this](QListWidgetItem* item) { Suite(presentateur_.DoubleClic(utilisateurs_->row(item))); });
     Afficher(etat);
     setFixedWidth(LARGEUR);
+    // The card typed on the board is out: its return is the question asked.
+    if (presentateur_.Vue().RetourDemande) QTimer::singleShot(0, bouton804_, &QPushButton::click);
 }
 
 void DialogueRenseign::Afficher(const EtatGlobal& etat)

@@ -4,6 +4,7 @@
 #include "widgets/ui/controles.h"
 #include "widgets/ui/ligne_liste.h"
 #include "widgets/ui/qt_textes.h"
+#include "widgets/ui/recherche_liste.h"
 #include "widgets/ui/ressources_qt.h"
 #include "stand/sortie_plan.h"
 
@@ -66,7 +67,9 @@ DialogueSortieFiches::DialogueSortieFiches(EtatGlobal& etat, QWidget* parent) : 
     colonne->addLayout(Bas(etat, this, 566, 565, 564));
     connect(findChild<QPushButton*>("1"), &QPushButton::clicked, this, [this] { Fin(presentateur_.Sortir(LigneChoisie(liste_))); });
     connect(liste_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { Fin(presentateur_.Sortir(liste_->row(item))); });
-    if (liste_->count() > 0) liste_->setCurrentRow(0);
+    new RechercheListe(etat, liste_, [this] { return LignesRecherche(presentateur_.Lignes()); },
+                       [this](int ligne) { Fin(presentateur_.Sortir(ligne)); });
+    if (liste_->count() > 0) liste_->setCurrentRow(presentateur_.LigneInitiale());
     liste_->setFocus();
     setFixedSize(sizeHint());
 }
@@ -108,6 +111,11 @@ DialogueSortie2::DialogueSortie2(EtatGlobal& etat, QWidget* parent)
         connect(l, &QListWidget::itemDoubleClicked, this, [this, l](QListWidgetItem* item) {
             Fin(presentateur_->Sortir(l == file_ ? LISTE_PRINCIPALE : LISTE_AUTRES, l->row(item)));
         });
+        const int controle = l == file_ ? LISTE_PRINCIPALE : LISTE_AUTRES;
+        new RechercheListe(
+            etat, l,
+            [this, controle] { return LignesRecherche(controle == LISTE_PRINCIPALE ? presentateur_->Principale() : presentateur_->Autres()); },
+            [this, controle](int ligne) { Fin(presentateur_->Sortir(controle, ligne)); });
     }
     connect(findChild<QPushButton*>("1"), &QPushButton::clicked, this, [this] {
         const auto [liste, ligne] = Selection();
@@ -117,8 +125,13 @@ DialogueSortie2::DialogueSortie2(EtatGlobal& etat, QWidget* parent)
         const auto [liste, ligne] = Selection();
         Fin(presentateur_->Annuler(liste, ligne));
     });
-    if (file_->count() > 0) file_->setCurrentRow(0);
-    (file_->count() > 0 ? file_ : autres_)->setFocus();
+    const auto [liste, ligne] = presentateur_->SelectionInitiale();
+    if (QListWidget* l = Liste(liste); l && ligne >= 0) {
+        l->setCurrentRow(ligne);
+        l->setFocus();
+    } else {
+        (file_->count() > 0 ? file_ : autres_)->setFocus();
+    }
     setFixedSize(sizeHint());
 }
 

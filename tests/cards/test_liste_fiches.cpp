@@ -65,7 +65,7 @@ TEST_F(Liste, EachLineHasItsSixColumns)
     EXPECT_EQ(l.Vue().Temps, T(43) + " non limit\xE9s.");
     // A "%" of a card stays what it is.
     CopierChamp(a.Modele, "100% %s %d");
-    EXPECT_THAT(LigneDePilote(r.etat, 7), EndsWith("\t100% %s %d"));
+    EXPECT_THAT(LigneDePilote(r.etat, *ChercheFiche(r.etat, 7, 1)), EndsWith("\t100% %s %d"));
     r.etat.Contraintes.TempsLimite = 1;
     r.etat.Contraintes.DureeMaxSecondes = 600;
     r.etat.Contraintes.Ecart20kHz = 0;
