@@ -2,6 +2,8 @@
 // transmitter below 2.4 GHz out, against the literal engine it replaces.
 #include "bench/moteur_litteral.h"
 #include "engine/compatibilite.h"
+#include "engine/conflit.h"
+#include "engine/emissions.h"
 #include "engine/etat.h"
 #include "engine/frequences.h"
 #include "freqplan/catalogue.h"
@@ -120,6 +122,38 @@ void SortieRetour(benchmark::State& state, bool litteral_)
     }
 }
 
+// The exits of free service: no card to name, whatever the report says.
+std::unique_ptr<EtatGlobal> PreparerLibre(PlateformeSilencieuse& port, int sorties)
+{
+    auto etat = Preparer(port, sorties, false);
+    etat->ModeSortie = ModeLibreService;
+    for (EntreeFrequence& e : etat->PlanFrequences)
+        if (e.Etat >= Sortie) e.FicheEmettrice = FICHE_LIBRE;
+    RecompteSorties(*etat);
+    return etat;
+}
+
+// "Could a transmitter leave on f now", asked of every frequency of the plan.
+void BM_PeutSortirToutLePlan(benchmark::State& state)
+{
+    PlateformeSilencieuse port;
+    auto etat = PreparerLibre(port, static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        int possibles = 0;
+        for (int k = 0; k < etat->NbFrequences(); ++k) possibles += RefusSortie(*etat, k) == 0;
+        benchmark::DoNotOptimize(possibles);
+    }
+}
+
+// One exit checked as the stand checks it: the report, its texts built, not shown.
+void BM_UneSortieVerifiee(benchmark::State& state)
+{
+    PlateformeSilencieuse port;
+    auto etat = PreparerLibre(port, static_cast<int>(state.range(0)));
+    const int k = EntreeDuCycle(*etat);
+    for (auto _ : state) benchmark::DoNotOptimize(RapportConflit(*etat, k, true, false));
+}
+
 void BM_MajEtatsFrequences(benchmark::State& s) { Maj(s, false); }
 void BM_MajEtatsFrequences_Litteral(benchmark::State& s) { Maj(s, true); }
 void BM_SortieRetour(benchmark::State& s) { SortieRetour(s, false); }
@@ -132,5 +166,7 @@ BENCHMARK(BM_MajEtatsFrequences) SORTIES;
 BENCHMARK(BM_MajEtatsFrequences_Litteral) SORTIES;
 BENCHMARK(BM_SortieRetour) SORTIES;
 BENCHMARK(BM_SortieRetour_Litteral) SORTIES;
+BENCHMARK(BM_PeutSortirToutLePlan) SORTIES;
+BENCHMARK(BM_UneSortieVerifiee) SORTIES;
 
 

@@ -137,11 +137,9 @@ std::optional<int> Saisie::Valider(const ChampsSaisie& champs)
         ++entree->NbUtilisateurs;
     } else if (frequence_ != frequenceInitiale_) {
         if (fiche->Etat < 1) {
-            EntreeFrequence* ancienne = ChercheFrequence(etat_, frequenceInitiale_);
-            if (!ancienne) return std::nullopt;
-            ++entree->NbUtilisateurs;
-            --ancienne->NbUtilisateurs;
-            etat_.TexteEvenement = Formater("n\xB0 %u - %d ---> %d", static_cast<unsigned>(numero), frequenceInitiale_, frequence_);
+            // The counts follow the card from where it was.
+            fiche->Frequence = frequenceInitiale_;
+            if (!ChangerFrequenceFiche(etat_, *fiche, frequence_)) return std::nullopt;
             EcrireHistorique(etat_, EVT_MODIF_FREQUENCE);
         } else {
             AfficherMessageTexte(etat_, 73);

@@ -169,25 +169,25 @@ void MajEtatsFrequences(EtatGlobal& etat)
     }
 }
 
-int VoisineActive(EtatGlobal& etat, int a)
+int VoisinBloquantDe(const EtatGlobal& etat, int a)
 {
-    etat.VoisinBloquant = 0;
-    if (!etat.Contraintes.Ecart20kHz) return 0;
+    if (!etat.Contraintes.Ecart20kHz) return -1;
     const auto& plan = etat.PlanFrequences;
     const int32_t fa = plan[static_cast<std::size_t>(a)].Frequence;
-    int reponse = 0;
+    int voisin = -1;
     for (int i = a - 1; i >= 0 && fa - plan[static_cast<std::size_t>(i)].Frequence < ECART_VOISIN; --i)
-        if (EstActive(plan[static_cast<std::size_t>(i)])) {
-            etat.VoisinBloquant = i;
-            reponse = 1;
-        }
-    if (reponse) return 1;
+        if (EstActive(plan[static_cast<std::size_t>(i)])) voisin = i;
+    if (voisin >= 0) return voisin;
     for (int i = a + 1; i < etat.NbFrequences() && plan[static_cast<std::size_t>(i)].Frequence - fa < ECART_VOISIN; ++i)
-        if (EstActive(plan[static_cast<std::size_t>(i)])) {
-            etat.VoisinBloquant = i;
-            reponse = 1;
-        }
-    return reponse;
+        if (EstActive(plan[static_cast<std::size_t>(i)])) voisin = i;
+    return voisin;
+}
+
+int VoisineActive(EtatGlobal& etat, int a)
+{
+    const int voisin = VoisinBloquantDe(etat, a);
+    etat.VoisinBloquant = std::max(voisin, 0);
+    return voisin >= 0;
 }
 
 int FrequenceBloquee(EtatGlobal& etat, int index)

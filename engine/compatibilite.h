@@ -28,6 +28,8 @@ void AppliquerSortie(EtatGlobal& etat, int a, int direction);
 int ModuleraSurActives(EtatGlobal& etat, int x);
 void MajEtatsFrequences(EtatGlobal& etat);
 int VoisineActive(EtatGlobal& etat, int a);
+// The same test without a trace: the neighbour VoisineActive would name, -1 for none.
+int VoisinBloquantDe(const EtatGlobal& etat, int a);
 int FrequenceBloquee(EtatGlobal& etat, int index);
 void EffacerTouches(EtatGlobal& etat);
 void ListerPerturbateurs(EtatGlobal& etat, int32_t cible, int x);

@@ -86,10 +86,27 @@ bool LigneImage(EtatGlobal& etat, Detail& detail, int index, int texte, const ch
     return true;
 }
 
-int32_t Maximum(EtatGlobal& etat)
+bool LimiteAtteinte(const EtatGlobal& etat)
 {
     const auto& c = etat.Contraintes;
-    if (!c.LimiteEmissions || etat.NbSorties < c.NbMaxEmissions) return 0;
+    return c.LimiteEmissions && etat.NbSorties >= c.NbMaxEmissions;
+}
+
+// Which perturbation test refuses the entry, 0 for none (the intermodulation check on).
+int32_t Perturbation(const EntreeFrequence& e)
+{
+    switch (e.Etat) {
+    case Intermodulee:
+    case FrequenceImage: return e.Perturbations > 0 ? CONFLIT_PERTURBEE : 0;
+    case Modulante:
+    case ImagePerturbee: return CONFLIT_PERTURBATRICE;
+    default: return 0;
+    }
+}
+
+int32_t Maximum(EtatGlobal& etat)
+{
+    if (!LimiteAtteinte(etat)) return 0;
     etat.TexteMessage = FormaterTexte(Texte(etat, 89), static_cast<unsigned>(etat.NbSorties));
     return CONFLIT_MAXIMUM;
 }
@@ -161,10 +178,9 @@ bool ImagePerturbeeExpliquee(EtatGlobal& etat, Detail& detail, int32_t f)
 int32_t Perturbations(EtatGlobal& etat, Detail& detail, int k, bool& perdu)
 {
     const EntreeFrequence& e = etat.PlanFrequences[static_cast<std::size_t>(k)];
-    if (!etat.Contraintes.ControleIntermodulation) return 0;
+    if (!etat.Contraintes.ControleIntermodulation || !Perturbation(e)) return 0;
     switch (e.Etat) {
     case Intermodulee:
-        if (e.Perturbations <= 0) return 0;
         ChargerMessage(etat, 94);
         EffacerTouches(etat);
         for (int x = 0; x < etat.NbFrequences(); ++x)
@@ -172,7 +188,6 @@ int32_t Perturbations(EtatGlobal& etat, Detail& detail, int k, bool& perdu)
         perdu = !LignesMarquees(etat, detail, "??? \n");
         return CONFLIT_PERTURBEE;
     case FrequenceImage: {
-        if (e.Perturbations <= 0) return 0;
         const int source = etat.Index.Chercher(etat.PlanFrequences, e.Frequence + DECALAGE_IMAGE);
         if (source >= 0) {
             ChargerMessage(etat, 96);
@@ -206,6 +221,25 @@ int32_t Montrer(EtatGlobal& etat, int32_t resultat, bool afficher)
 }
 
 } // namespace
+
+int32_t RefusSortie(const EtatGlobal& etat, int k)
+{
+    const EntreeFrequence& e = etat.PlanFrequences[static_cast<std::size_t>(k)];
+    int32_t refus = LimiteAtteinte(etat) ? CONFLIT_MAXIMUM : 0;
+    if (e.Etat >= Sortie) refus |= CONFLIT_OCCUPEE;
+    if (refus || Est24GHz(e.Frequence)) return refus;
+    if (VoisinBloquantDe(etat, k) >= 0) return CONFLIT_VOISINE;
+    return etat.Contraintes.ControleIntermodulation ? Perturbation(e) : 0;
+}
+
+const char* ImageDeSortie(const EtatGlobal& etat, int k)
+{
+    const EntreeFrequence& e = etat.PlanFrequences[static_cast<std::size_t>(k)];
+    if (e.Etat == HorsTemps) return "LEGENDE4";
+    if (e.Etat >= Sortie) return "LEGENDE2";
+    if (RefusSortie(etat, k) == 0) return "LEGENDE1";
+    return e.Etat == Intermodulee || e.Etat == FrequenceImage ? "LEGENDE3" : "LEGENDE5";
+}
 
 int32_t RapportConflit(EtatGlobal& etat, int k, bool contraintes, bool afficher)
 {

@@ -1,5 +1,6 @@
 #include "engine/etat.h"
 
+#include "engine/format.h"
 #include "engine/frequences.h"
 #include "engine/messages.h"
 #include "engine/textes.h"
@@ -177,6 +178,20 @@ void CreerFichePause(EtatGlobal& etat)
     etat.EntreeSansFrequence.Etat = Libre;
     etat.EntreeSansFrequence.NbUtilisateurs = 1;
     etat.EntreeSansFrequence.FicheEmettrice = 0;
+}
+
+bool ChangerFrequenceFiche(EtatGlobal& etat, FicheVol& fiche, int32_t frequence)
+{
+    const int32_t ancienne = fiche.Frequence;
+    EntreeFrequence* nouvelle = ChercheFrequence(etat, frequence);
+    EntreeFrequence* avant = nouvelle ? ChercheFrequence(etat, ancienne) : nullptr;
+    if (!avant) return false;
+    ++nouvelle->NbUtilisateurs;
+    --avant->NbUtilisateurs;
+    fiche.Frequence = frequence;
+    fiche.Canal = nouvelle->Canal;
+    etat.TexteEvenement = Formater("n\xB0 %u - %d ---> %d", static_cast<unsigned>(fiche.Numero), ancienne, frequence);
+    return true;
 }
 
 void InitialiserManifestation(EtatGlobal& etat)

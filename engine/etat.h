@@ -164,6 +164,11 @@ EntreePlan* ChercheRangDansListe(EtatGlobal& etat, int32_t rang, int32_t liste);
 void SignalerPointeurPerdu(EtatGlobal& etat, const char* fonction);
 
 FicheVol* NouvelleFiche(EtatGlobal& etat);
+// A card moves to another validated frequency (the card form's modification, a
+// refused card sent out on a free one): the users are counted on the new entry
+// and off the old one, the channel follows, and TexteEvenement says it for
+// event 9. False when either frequency is not in the plan.
+bool ChangerFrequenceFiche(EtatGlobal& etat, FicheVol& fiche, int32_t frequence);
 // Removes the card `numero` (a remark leaving the plan, a deleted card).
 void RetirerFiche(EtatGlobal& etat, int32_t numero);
 EntreePlan* NouvelleEntreePlan(EtatGlobal& etat);

@@ -1,5 +1,6 @@
 #include "engine/listes_bandes.h"
 
+#include "engine/conflit.h"
 #include "engine/frequences.h"
 
 #include <algorithm>
@@ -10,7 +11,7 @@ std::array<ListeBande, NB_BANDES> ListesBandes(const EtatGlobal& etat, const Pos
     for (const EntreeFrequence& e : etat.PlanFrequences) {
         if (e.Bande < 0 || e.Bande >= NB_BANDES) continue;
         if (e.Bande == BANDE_24GHZ && e.Frequence != SEUIL_24GHZ) continue;
-        listes[static_cast<std::size_t>(e.Bande)].Lignes.push_back({e.Frequence, LibelleEntree(etat, e.Index), false});
+        listes[static_cast<std::size_t>(e.Bande)].Lignes.push_back({e.Frequence, LibelleEntree(etat, e.Index), false, ImageDeSortie(etat, e.Index)});
     }
     const int utilisees = static_cast<int>(
         std::count_if(listes.begin(), listes.end(), [](const ListeBande& l) { return !l.Lignes.empty(); }));

@@ -16,6 +16,7 @@ struct LigneListeBande {
     int32_t Frequence = 0;   // the band entry 2400000 for the 2.4 GHz line
     std::string Texte;       // LibelleEntree, Windows-1252
     bool Alerte = false;     // drawn in the alert colour
+    const char* Image = "";  // whether a transmitter could go out on it now (the board's legend)
 };
 
 struct ListeBande {

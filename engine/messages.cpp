@@ -12,19 +12,44 @@ AspectJeuBoutons AspectDuJeu(int jeuBoutons)
     }
 }
 
-int AfficherMessage(EtatGlobal& etat)
+namespace {
+
+DemandeMessage Demande(const EtatGlobal& etat)
 {
-    etat.MessageAnnule = 0;
     DemandeMessage demande;
     demande.Texte = etat.TexteMessage.Chaine();
     demande.Detail = etat.TexteDetail.Chaine();
     demande.JeuBoutons = etat.JeuBoutons;
     demande.SujetAide = etat.SujetAide;
-    const BoutonMessage bouton = etat.Port.Message(demande);
+    return demande;
+}
+
+} // namespace
+
+int AfficherMessage(EtatGlobal& etat)
+{
+    etat.MessageAnnule = 0;
+    const BoutonMessage bouton = etat.Port.Message(Demande(etat));
     etat.MessageAnnule = bouton == BoutonMessage::Troisieme && etat.JeuBoutons == BOUTONS_OUI_NON_CONTINUER;
     etat.TexteDetail.Vider();
     etat.SujetAide = 0;
     return bouton == BoutonMessage::Premier ? 1 : 0;
+}
+
+std::optional<int> AfficherMessageAvecChoix(EtatGlobal& etat, const std::vector<std::string>& choix)
+{
+    if (choix.empty()) {
+        AfficherMessage(etat);
+        return std::nullopt;
+    }
+    etat.MessageAnnule = 0;
+    DemandeMessage demande = Demande(etat);
+    demande.Choix = choix;
+    const auto pris = etat.Port.MessageAvecChoix(demande);
+    etat.TexteDetail.Vider();
+    etat.SujetAide = 0;
+    if (pris && (*pris < 0 || *pris >= static_cast<int>(choix.size()))) return std::nullopt;
+    return pris;
 }
 
 int AfficherMessageTexte(EtatGlobal& etat, int n, int jeuBoutons, int sujetAide)

@@ -2,6 +2,10 @@
 // The message dialog DIALMESS as the core sees it: the caller fills TexteMessage,
 // TexteDetail, JeuBoutons and SujetAide, then asks.
 
+#include <optional>
+#include <string>
+#include <vector>
+
 struct EtatGlobal;
 
 constexpr int BOUTONS_OUI_NON = 960;
@@ -22,6 +26,10 @@ AspectJeuBoutons AspectDuJeu(int jeuBoutons);
 // 1 for the first button (OK, OUI), 0 for any other way out. MessageAnnule tells
 // the third button. TexteDetail and SujetAide are cleared on every close.
 int AfficherMessage(EtatGlobal& etat);
+
+// The same with choices under the message (Windows-1252): the choice taken,
+// nothing for any other way out. Without choices, a message as above.
+std::optional<int> AfficherMessageAvecChoix(EtatGlobal& etat, const std::vector<std::string>& choix);
 
 // String n of the running language with a button set and a help topic.
 int AfficherMessageTexte(EtatGlobal& etat, int n, int jeuBoutons = BOUTONS_OK, int sujetAide = 0);

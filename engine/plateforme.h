@@ -25,6 +25,8 @@ struct DemandeMessage {
     std::string Detail;
     int JeuBoutons = 962;
     int SujetAide = 0;
+    // Choices offered under the text (the frequencies a refused card could leave on instead).
+    std::vector<std::string> Choix;
 };
 
 enum class BoutonMessage { Premier, Second, Troisieme, Echappement };
@@ -52,6 +54,12 @@ public:
     virtual DateHeure Maintenant() = 0;
 
     virtual BoutonMessage Message(const DemandeMessage& demande) = 0;
+    // DIALMESS with its choices: the one taken, nothing for its buttons or Escape.
+    virtual std::optional<int> MessageAvecChoix(const DemandeMessage& demande)
+    {
+        Message(demande);
+        return std::nullopt;
+    }
     // UTF-8 path, or nothing when the operator cancels.
     virtual std::optional<std::string> Fichier(const DemandeFichier& demande) = 0;
     // The mode password as typed (Windows-1252), or nothing for Abandon/Escape.

@@ -1,5 +1,6 @@
 #include "freqplan/occupation.h"
 
+#include "engine/conflit.h"
 #include "engine/etat.h"
 #include "engine/format.h"
 #include "engine/frequences.h"
@@ -51,6 +52,7 @@ void Occupation::Remplir()
         if (e.Bande != bande_) continue;
         RangeeOccupation r;
         r.Libelle = bande_ == BANDE_24GHZ ? LibelleFrequence(SEUIL_24GHZ) : LibelleFrequence(e.Frequence);
+        r.Image = ImageDeSortie(etat_, e.Index);
         for (const FicheVol& f : etat_.Fiches) {
             if (static_cast<int>(r.Cartes.size()) == std::min(e.NbUtilisateurs, BOUTONS_PAR_RANGEE)) break;
             const int32_t numero = f.Numero;

@@ -20,6 +20,7 @@ struct BoutonCarte {
 
 struct RangeeOccupation {
     std::string Libelle;                 // the frequency, "2.4 GHz" in that band
+    const char* Image = "";              // whether a transmitter could go out on it now (the board's legend)
     std::vector<BoutonCarte> Cartes;     // at most 25, only cards that exist
     std::string Nombre;                  // the cards registered, even beyond 25; empty for none
 };

@@ -10,6 +10,7 @@
 #include "storage/historique.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
@@ -69,14 +70,41 @@ EntreeFrequence* EntreeDeSortie(EtatGlobal& etat, int32_t frequence)
     return ChercheFrequence(etat, creneau);
 }
 
+std::vector<int32_t> FrequencesPossibles(const EtatGlobal& etat, int32_t frequence)
+{
+    const int bande = BandeDe(frequence);
+    std::vector<int32_t> possibles;
+    if (bande < 0 || Est24GHz(frequence)) return possibles;
+    for (const EntreeFrequence& e : etat.PlanFrequences)
+        if (e.Frequence != frequence && BandeDe(e.Frequence) == bande && RefusSortie(etat, e.Index) == 0)
+            possibles.push_back(e.Frequence);
+    std::stable_sort(possibles.begin(), possibles.end(),
+                     [frequence](int32_t a, int32_t b) { return std::abs(a - frequence) < std::abs(b - frequence); });
+    if (possibles.size() > NB_FREQUENCES_OFFERTES) possibles.resize(NB_FREQUENCES_OFFERTES);
+    return possibles;
+}
+
 EntreeFrequence* ExaminerSortie(EtatGlobal& etat, int32_t numero)
 {
     etat.FicheCourante = numero;
-    const FicheVol* fiche = ChercheFiche(etat, numero, 1);
+    FicheVol* fiche = ChercheFiche(etat, numero, 1);
     if (!fiche) return nullptr;
     EntreeFrequence* entree = EntreeDeSortie(etat, fiche->Frequence);
-    if (!entree || RapportConflit(etat, entree->Index, true, true) != 0) return nullptr;
-    return entree;
+    if (!entree) return nullptr;
+    const int32_t refus = RapportConflit(etat, entree->Index, true, false);
+    if (refus == 0) return entree;
+    // What would fly now, unless the count of transmitters is what refuses.
+    const std::vector<int32_t> possibles = refus & CONFLIT_MAXIMUM ? std::vector<int32_t>() : FrequencesPossibles(etat, fiche->Frequence);
+    std::vector<std::string> choix;
+    for (int32_t f : possibles) choix.push_back(LibelleFrequence(f));
+    etat.JeuBoutons = BOUTONS_OK;
+    etat.SujetAide = SUJET_AIDE_CONFLIT;
+    const auto pris = AfficherMessageAvecChoix(etat, choix);
+    // A frequency taken: the card moves there as the card form moves it, logged like it.
+    if (!pris || !ChangerFrequenceFiche(etat, *fiche, possibles[static_cast<std::size_t>(*pris)])) return nullptr;
+    EcrireHistorique(etat, EVT_MODIF_FREQUENCE);
+    entree = ChercheFrequence(etat, fiche->Frequence);
+    return entree && RapportConflit(etat, entree->Index, true, true) == 0 ? entree : nullptr;
 }
 
 bool ValiderSortie(EtatGlobal& etat, EntreeFrequence& entree, int32_t numero)

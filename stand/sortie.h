@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct EtatGlobal;
 struct EntreeFrequence;
@@ -21,12 +22,21 @@ bool EstBloquee(EtatGlobal& etat, const EntreeFrequence& entree);
 // been shown), for FREQUENCE_AUCUNE, or when the lookup missed (fatal).
 EntreeFrequence* EntreeDeSortie(EtatGlobal& etat, int32_t frequence);
 
+// At most this many frequencies are offered to a refused card: a line's worth.
+constexpr std::size_t NB_FREQUENCES_OFFERTES = 6;
+
+// The validated frequencies of the band of `frequence` a transmitter could leave
+// on now, nearest first; none for 2.4 GHz (its slots are taken in turn).
+std::vector<int32_t> FrequencesPossibles(const EtatGlobal& etat, int32_t frequence);
+
 // A card's whole exit: FicheCourante, its entry, the conflict report, and when
 // allowed the commit, the recount and event 11. False when nothing went out.
 bool SortirFiche(EtatGlobal& etat, int32_t numero);
 // The same in two steps, for an exit that asks something between them: the
 // entry the card may leave on (the refusal has been shown when nothing), then
-// the commit with its recount and event 11.
+// the commit with its recount and event 11. A refusal offers the frequencies
+// the card could leave on now; one taken moves the card there (event 9), and
+// its entry is the one returned.
 EntreeFrequence* ExaminerSortie(EtatGlobal& etat, int32_t numero);
 bool ValiderSortie(EtatGlobal& etat, EntreeFrequence& entree, int32_t numero);
 

@@ -25,6 +25,7 @@ namespace {
 constexpr int LARGEUR = 880;
 constexpr int LARGEUR_LISTE = 125;
 constexpr int HAUTEUR_LISTE = 200;
+constexpr int DECALAGE_TEXTE = 18;
 constexpr int X_CHAMPS = 190;
 const QRect FREQUENCE(630, 260, 170, 25);
 const QRect NUMERO(630, 300, 80, 45);
@@ -59,9 +60,10 @@ DialogueSaisie::DialogueSaisie(EtatGlobal& etat, QWidget* parent) : QDialog(pare
     Etiquette(this, etat, 662, 662, {75, 4, 400, 18});
     for (const ListeBande& bande : v.Listes) {
         auto* liste = CreerControle<QListWidget>(this, bande.Controle);
-        liste->setItemDelegate(new LigneListe(etat, polices.Liste, Couleurs::Noir, 2, polices.HauteurLigneListe, liste));
+        // Each line's picture: whether a transmitter could go out on it now, as the board shows it.
+        liste->setItemDelegate(new LigneListe(etat, polices.Liste, Couleurs::Noir, DECALAGE_TEXTE, polices.HauteurLigneListe, liste));
         liste->setGeometry(bande.X, bande.Y, LARGEUR_LISTE, HAUTEUR_LISTE);
-        for (const LigneListeBande& l : bande.Lignes) AjouterLigne(liste, l.Texte, QStringLiteral("VIDE"));
+        for (const LigneListeBande& l : bande.Lignes) AjouterLigne(liste, l.Texte, QString::fromLatin1(l.Image));
         liste->setVisible(bande.Visible);
         const int controle = bande.Controle;
         connect(liste, &QListWidget::itemSelectionChanged, this, [this, controle] { Choisie(controle); });

@@ -1,6 +1,7 @@
 #include "freqplan/ui/dialogue_occupation.h"
 
 #include "engine/etat.h"
+#include "widgets/ui/images.h"
 #include "widgets/ui/controles.h"
 #include "widgets/ui/qt_textes.h"
 #include "widgets/ui/ressources_qt.h"
@@ -14,12 +15,13 @@
 
 namespace {
 
-constexpr int X_BOUTONS = 60;
+constexpr int X_BOUTONS = 76;
 constexpr int LARGEUR_BOUTON = 35;
 constexpr int LARGEUR_NOMBRE = 60;
 constexpr int HAUTEUR_MIN = 22;
 constexpr int HAUTEUR_MAX = 30;
 constexpr int HAUTEUR_ZONE = 460;
+constexpr int COTE_IMAGE = 14;
 
 } // namespace
 
@@ -63,9 +65,12 @@ DialogueOccupation::DialogueOccupation(EtatGlobal& etat, std::function<void(int)
         auto* rangee = new QWidget(contenu);
         rangee->setObjectName(QString::number(200 + i));
         rangee->setFixedSize(largeur, hauteur);
+        auto* feu = new QLabel(rangee);
+        feu->setObjectName(QStringLiteral("IMAGE"));
+        feu->setGeometry(0, (hauteur - COTE_IMAGE) / 2, COTE_IMAGE, COTE_IMAGE);
         auto* libelle = new QLabel(rangee);
         libelle->setObjectName(QStringLiteral("LIBELLE"));
-        libelle->setGeometry(0, 0, X_BOUTONS, hauteur);
+        libelle->setGeometry(COTE_IMAGE + 2, 0, X_BOUTONS - COTE_IMAGE - 2, hauteur);
         for (int k = 0; k < BOUTONS_PAR_RANGEE; ++k) {
             auto* carte = CreerBouton(rangee, 300 + k);
             carte->setGeometry(X_BOUTONS + LARGEUR_BOUTON * k, 0, LARGEUR_BOUTON, hauteur);
@@ -104,6 +109,8 @@ void DialogueOccupation::Afficher()
         QWidget* w = rangees_[i];
         const bool pleine = i < rangees.size();
         w->findChild<QLabel*>("LIBELLE")->setText(pleine ? VersQString(rangees[i].Libelle) : QString());
+        // Whether a transmitter could go out on it now, in the board's own colours.
+        w->findChild<QLabel*>("IMAGE")->setPixmap(pleine ? Image(QString::fromLatin1(rangees[i].Image), QSize(COTE_IMAGE, COTE_IMAGE)) : QPixmap());
         const auto cartes = pleine ? rangees[i].Cartes : std::vector<BoutonCarte>{};
         for (int k = 0; k < BOUTONS_PAR_RANGEE; ++k) {
             auto* b = w->findChild<QPushButton*>(QString::number(300 + k));

@@ -8,6 +8,7 @@
 #include "widgets/ui/ressources_qt.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 
@@ -58,6 +59,22 @@ DialogueMessage::DialogueMessage(const EtatGlobal& etat, const DemandeMessage& d
     connect(troisieme_, &QPushButton::clicked, this, [this] { Fermer(BoutonMessage::Troisieme); });
     const int sujet = demande.SujetAide;
     connect(aide_, &QPushButton::clicked, this, [aide, sujet] { if (aide) aide(sujet); });
+    // The choices under the explanation, each a button of its own (never the default).
+    if (!demande.Choix.empty()) {
+        titreChoix_ = CreerEtiquette(this, 225, false);
+        TexteControle(etat, this, 225, 225);
+        titreChoix_->setText(titreChoix_->text().trimmed());
+    }
+    for (std::size_t i = 0; i < demande.Choix.size(); ++i) {
+        auto* b = new QPushButton(VersQString(demande.Choix[i]), this);
+        b->setObjectName(QStringLiteral("CHOIX%1").arg(i));
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, [this, i] {
+            choix_ = static_cast<int>(i);
+            Fermer(BoutonMessage::Second);
+        });
+        boutonsChoix_.push_back(b);
+    }
     Disposer();
 }
 
@@ -77,6 +94,22 @@ void DialogueMessage::Disposer()
         bas = zoneDetail_.bottom();
     } else {
         zoneDetail_ = QRect();
+    }
+    if (titreChoix_) {
+        titreChoix_->setGeometry(DETAIL.left(), bas + 12, DETAIL.width(), titreChoix_->sizeHint().height());
+        bas = titreChoix_->geometry().bottom() + 4;
+        int x = DETAIL.left();
+        for (QPushButton* b : boutonsChoix_) {
+            // As narrow as their text allows: the six of a band's line side by side.
+            const QSize t(b->fontMetrics().horizontalAdvance(b->text()) + 18, b->sizeHint().height());
+            if (x + t.width() > LARGEUR - MARGE && x > DETAIL.left()) {
+                x = DETAIL.left();
+                bas += t.height() + 4;
+            }
+            b->setGeometry(x, bas, t.width(), t.height());
+            x += t.width() + 6;
+        }
+        if (!boutonsChoix_.empty()) bas += boutonsChoix_.front()->sizeHint().height();
     }
     const int yBoutons = bas + 16;
     int x = LARGEUR - MARGE;
@@ -128,4 +161,12 @@ BoutonMessage OuvrirDialogueMessage(const EtatGlobal& etat, const DemandeMessage
     DialogueMessage d(etat, demande, std::move(aide), parent);
     d.exec();
     return d.Bouton();
+}
+
+std::optional<int> OuvrirDialogueMessageAvecChoix(const EtatGlobal& etat, const DemandeMessage& demande,
+                                                  std::function<void(int)> aide, QWidget* parent)
+{
+    DialogueMessage d(etat, demande, std::move(aide), parent);
+    d.exec();
+    return d.Choix() >= 0 ? std::optional<int>(d.Choix()) : std::nullopt;
 }

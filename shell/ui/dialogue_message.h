@@ -7,7 +7,10 @@
 #include <QRect>
 
 #include <functional>
+#include <optional>
+#include <vector>
 
+class QLabel;
 class QPushButton;
 struct EtatGlobal;
 
@@ -18,6 +21,8 @@ public:
                     QWidget* parent = nullptr);
 
     BoutonMessage Bouton() const { return bouton_; }
+    // The choice taken (the request's Choix), -1 for none.
+    int Choix() const { return choix_; }
     QRect ZoneMessage() const { return zoneMessage_; }
     QRect ZoneDetail() const { return zoneDetail_; }
 
@@ -38,8 +43,14 @@ private:
     QPushButton* second_ = nullptr;
     QPushButton* troisieme_ = nullptr;
     QPushButton* aide_ = nullptr;
+    QLabel* titreChoix_ = nullptr;
+    std::vector<QPushButton*> boutonsChoix_;
+    int choix_ = -1;
 };
 
 // Opens DIALMESS modally and answers as the port does.
 BoutonMessage OuvrirDialogueMessage(const EtatGlobal& etat, const DemandeMessage& demande,
                                     std::function<void(int)> aide, QWidget* parent);
+// The same with its choices: the one taken, nothing for a button or Escape.
+std::optional<int> OuvrirDialogueMessageAvecChoix(const EtatGlobal& etat, const DemandeMessage& demande,
+                                                  std::function<void(int)> aide, QWidget* parent);

@@ -39,6 +39,12 @@ BoutonMessage PlateformeQt::Message(const DemandeMessage& demande)
     return OuvrirDialogueMessage(etat, demande, [&etat](int sujet) { OuvrirAideMessage(etat, sujet); }, proprietaire_);
 }
 
+std::optional<int> PlateformeQt::MessageAvecChoix(const DemandeMessage& demande)
+{
+    EtatGlobal& etat = *etat_;
+    return OuvrirDialogueMessageAvecChoix(etat, demande, [&etat](int sujet) { OuvrirAideMessage(etat, sujet); }, proprietaire_);
+}
+
 QStringList FiltresQt(const std::vector<std::pair<std::string, std::string>>& filtres)
 {
     QStringList r;

@@ -31,6 +31,7 @@ public:
     uint32_t Tick() override;
     DateHeure Maintenant() override;
     BoutonMessage Message(const DemandeMessage& demande) override;
+    std::optional<int> MessageAvecChoix(const DemandeMessage& demande) override;
     std::optional<std::string> Fichier(const DemandeFichier& demande) override;
     std::optional<std::string> MotDePasse() override;
     std::string NouveauMotDePasse() override;

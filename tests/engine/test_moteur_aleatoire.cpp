@@ -3,6 +3,8 @@
 // of transmitters out, and the fast engine must agree with the literal one.
 #include "bench/moteur_litteral.h"
 #include "engine/compatibilite.h"
+#include "engine/conflit.h"
+#include "engine/emissions.h"
 #include "engine/etat.h"
 #include "engine/frequences.h"
 #include "stand/sortie.h"
@@ -158,6 +160,29 @@ TEST_F(Aleatoire, StatusesAlwaysEqualARecomputationFromTheTransmittersOut)
         if (HasFatalFailure()) return;
     }
     EXPECT_TRUE(r.port.Fatals.empty());
+}
+
+// "Could a transmitter leave on f now", asked of every frequency without a trace,
+// answers as the exit's own report would, whatever the checks and the count.
+TEST_F(Aleatoire, WhatCouldLeaveNowIsWhatTheExitsReportAllows)
+{
+    r.etat.FicheCourante = 0;
+    for (int pas = 0; pas < 600; ++pas) {
+        if (hasard() % 100 < 55) Sortir();
+        else Rentrer();
+        auto& c = r.etat.Contraintes;
+        c.Ecart20kHz = hasard() % 4 != 0;
+        c.ControleIntermodulation = hasard() % 4 != 0;
+        c.LimiteEmissions = hasard() % 5 == 0;
+        c.NbMaxEmissions = 1 + static_cast<int32_t>(hasard() % 12);
+        RecompteSorties(r.etat);
+        const auto avant = r.etat.PlanFrequences;
+        for (int k = 0; k < r.etat.NbFrequences(); ++k) {
+            const int32_t refus = RefusSortie(r.etat, k);
+            ASSERT_EQ(refus == 0, RapportConflit(r.etat, k, true, false) == 0) << "step " << pas << " at " << r.etat.PlanFrequences[k].Frequence;
+        }
+        for (std::size_t k = 0; k < avant.size(); ++k) ASSERT_EQ(avant[k].Etat, r.etat.PlanFrequences[k].Etat);
+    }
 }
 
 TEST_F(Aleatoire, EverythingIsFreeOnceEveryTransmitterIsBack)

@@ -33,6 +33,17 @@ BoutonMessage PlateformeTest::Message(const DemandeMessage& demande)
     return Prendre<BoutonMessage>("a message").value_or(BoutonMessage::Echappement);
 }
 
+std::optional<int> PlateformeTest::MessageAvecChoix(const DemandeMessage& demande)
+{
+    if (!reponses_.empty() && std::holds_alternative<ReponseChoix>(reponses_.front())) {
+        Messages.push_back({demande.Texte, demande.Detail, demande.JeuBoutons, demande.SujetAide, demande.Choix});
+        return Prendre<ReponseChoix>("a choice")->Choix;
+    }
+    Message(demande);
+    Messages.back().Choix = demande.Choix;
+    return std::nullopt;
+}
+
 std::optional<std::string> PlateformeTest::Fichier(const DemandeFichier& demande)
 {
     Fichiers.push_back(demande);

@@ -16,6 +16,7 @@ struct MessageVu {
     std::string Detail;
     int JeuBoutons = 0;
     int SujetAide = 0;
+    std::vector<std::string> Choix;
 };
 
 struct AideVue {
@@ -45,6 +46,8 @@ public:
     void RepondreBascule(bool oui, bool nePlusProposer) { reponses_.push_back(ReponseBascule{oui, nePlusProposer}); }
     void RepondreTexte(std::optional<std::string> texte) { reponses_.push_back(ReponseTexte{std::move(texte)}); }
     void RepondreNombre(std::optional<int> nombre) { reponses_.push_back(ReponseNombre{nombre}); }
+    // A choice of a message that offers some (a message button answers it too: no choice).
+    void RepondreChoix(int choix) { reponses_.push_back(ReponseChoix{choix}); }
     std::size_t ReponsesRestantes() const { return reponses_.size(); }
     // Messages no script asked for are answered OK instead of failing the test.
     bool MessagesLibres = false;
@@ -73,6 +76,7 @@ public:
     uint32_t Tick() override { return Horloge; }
     DateHeure Maintenant() override { return Date; }
     BoutonMessage Message(const DemandeMessage& demande) override;
+    std::optional<int> MessageAvecChoix(const DemandeMessage& demande) override;
     std::optional<std::string> Fichier(const DemandeFichier& demande) override;
     std::optional<std::string> MotDePasse() override;
     std::string NouveauMotDePasse() override;
@@ -92,8 +96,9 @@ private:
     struct ReponseNouveauMotDePasse { std::string Mot; };
     struct ReponseTexte { std::optional<std::string> Texte; };
     struct ReponseNombre { std::optional<int> Nombre; };
+    struct ReponseChoix { int Choix; };
     using Reponse = std::variant<BoutonMessage, ReponseFichier, ReponseMotDePasse,
-                                 ReponseNouveauMotDePasse, ReponseBascule, ReponseTexte, ReponseNombre>;
+                                 ReponseNouveauMotDePasse, ReponseBascule, ReponseTexte, ReponseNombre, ReponseChoix>;
     template <class T> std::optional<T> Prendre(const char* question);
 
     std::deque<Reponse> reponses_;

@@ -149,3 +149,36 @@ TEST(AfficherMessage, HelpAboveNinetyNineIsAPopUp)
     EXPECT_EQ(r.port.Aides[1].Sujet, 7);
     EXPECT_FALSE(r.port.Aides[1].Popup);
 }
+
+// A refusal with the frequencies that would fly now: each a button of its own,
+// never the default (Return acknowledges the refusal), a click takes it.
+TEST(DialogueMessage, ARefusalOffersItsFrequenciesAsButtons)
+{
+    for (int langue : {DECALAGE_FRANCAIS, DECALAGE_ANGLAIS, DECALAGE_PORTUGAIS}) {
+        Reunion r;
+        r.etat.DecalageLangue = langue;
+        DemandeMessage demande = Demande(r, 93, BOUTONS_OK, 150, "35.010__k 61 - n\xB0 12 - Martin\n");
+        demande.Choix = {"35.030", "35.045", "35.050", "35.080", "35.090", "35.095"};
+        DialogueMessage d(r.etat, demande, {});
+        d.show();
+        Capturer(&d, std::string("DIALMESS_frequences_possibles_") + (langue == 0 ? "fr" : langue == 1000 ? "en" : "pt"));
+        EXPECT_EQ(TextesCoupes(&d), std::vector<std::string>{});
+        for (int i = 0; i < 6; ++i) {
+            auto* b = d.findChild<QPushButton*>(QStringLiteral("CHOIX%1").arg(i));
+            ASSERT_NE(b, nullptr);
+            EXPECT_FALSE(b->isDefault());
+            EXPECT_LE(b->geometry().right(), d.width());
+        }
+        QTest::keyClick(&d, Qt::Key_Return);
+        EXPECT_EQ(d.Choix(), -1);
+        EXPECT_EQ(d.Bouton(), BoutonMessage::Premier);
+    }
+    Reunion r;
+    DemandeMessage demande = Demande(r, 93, BOUTONS_OK);
+    demande.Choix = {"35.030", "35.045"};
+    DialogueMessage d(r.etat, demande, {});
+    d.show();
+    QTest::mouseClick(d.findChild<QPushButton*>("CHOIX1"), Qt::LeftButton);
+    EXPECT_EQ(d.Choix(), 1);
+    EXPECT_FALSE(d.isVisible());
+}
