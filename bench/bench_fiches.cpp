@@ -36,7 +36,7 @@ void BM_InscrireFiche(benchmark::State& state)
         saisie.ChoisirFrequence(409, 3);
         if (saisie.Valider(champs) != 1) state.SkipWithError("the card was refused");
         state.PauseTiming();
-        etat->Fiches.pop_back();
+        RetirerFiche(*etat, etat->Fiches.back().Numero);
         state.ResumeTiming();
     }
 }

@@ -51,9 +51,26 @@ EntreeFrequence* ChercheFrequence(EtatGlobal& etat, int32_t frequence)
 
 const FicheVol* ChercheFiche(const EtatGlobal& etat, int32_t numero)
 {
+    auto& index = etat.IndexFiches;
+    const bool indexable = numero >= 0 && numero < TAILLE_INDEX_FICHES;
+    if (indexable && !index.empty()) {
+        const FicheVol* f = index[static_cast<std::size_t>(numero)];
+        if (f && f->Numero == numero) return f;
+    }
+    const FicheVol* trouvee = nullptr;
     for (const FicheVol& f : etat.Fiches)
-        if (f.Numero == numero) return &f;
-    return nullptr;
+        if (f.Numero == numero) {
+            trouvee = &f;
+            break;
+        }
+    // A card the index missed (one just made or numbered): the index is made anew.
+    if (trouvee && indexable) {
+        index.assign(TAILLE_INDEX_FICHES, nullptr);
+        for (const FicheVol& f : etat.Fiches)
+            if (f.Numero >= 0 && f.Numero < TAILLE_INDEX_FICHES && !index[static_cast<std::size_t>(f.Numero)])
+                index[static_cast<std::size_t>(f.Numero)] = &f;
+    }
+    return trouvee;
 }
 
 FicheVol* ChercheFiche(EtatGlobal& etat, int32_t numero, int obligatoire)
@@ -108,6 +125,7 @@ FicheVol* NouvelleFiche(EtatGlobal& etat)
 
 void RetirerFiche(EtatGlobal& etat, int32_t numero)
 {
+    etat.IndexFiches.clear();
     etat.Fiches.remove_if([numero](const FicheVol& f) { return f.Numero == numero; });
 }
 
@@ -162,6 +180,7 @@ int FicheExiste(EtatGlobal& etat, int32_t numero)
 
 void ViderManifestation(EtatGlobal& etat)
 {
+    etat.IndexFiches.clear();
     etat.Fiches.clear();
     etat.ListePlan.clear();
 }

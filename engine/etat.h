@@ -15,6 +15,7 @@
 #include <vector>
 
 constexpr int NB_BANDES = 6;
+constexpr int TAILLE_INDEX_FICHES = 3000;   // pilots, the pause, remarks
 constexpr int TAILLE_CATALOGUE = 216;
 
 class VerrouFichier;
@@ -64,6 +65,10 @@ struct EtatGlobal {
     // --- Cards and plan ------------------------------------------------------
     // Held as lists: insertion at the tail, removal anywhere, addresses stable.
     std::list<FicheVol> Fiches;
+    // Cards by number, so that a list of a thousand lines never scans once per
+    // line: filled by a lookup that had to scan, emptied when a card goes
+    // (RetirerFiche, ViderManifestation), checked on every hit.
+    mutable std::vector<const FicheVol*> IndexFiches;
     std::list<EntreePlan> ListePlan;
     int NbFiches() const { return static_cast<int>(Fiches.size()); }
     // The card form works on FicheCourante (modification), or registers it anew (duplication).

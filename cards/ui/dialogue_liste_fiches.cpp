@@ -121,7 +121,16 @@ void DialogueListeFiches::Afficher()
         auto* item = new QTreeWidgetItem(liste_, VersQString(l.Texte).split(QLatin1Char('\t')));
         item->setData(0, Qt::UserRole, l.Numero);
     }
-    for (int c = 0; c < COLONNES - 1; ++c) liste_->resizeColumnToContents(c);
+    // Each column as wide as its longest text, measured once rather than row by row.
+    const QFontMetrics mesure(liste_->font());
+    for (int c = 0; c < COLONNES - 1; ++c) {
+        QString plusLong;
+        for (int i = 0; i < liste_->topLevelItemCount(); ++i) {
+            const QString t = liste_->topLevelItem(i)->text(c);
+            if (t.size() > plusLong.size()) plusLong = t;
+        }
+        liste_->setColumnWidth(c, mesure.horizontalAdvance(plusLong + QStringLiteral("MM")));
+    }
     for (QPushButton* b : actions_) b->setEnabled(v.ActionsActives);
     findChild<QLabel*>("903")->setText(VersQString(v.NbFiches));
     findChild<QLabel*>("907")->setText(VersQString(v.NbArretes));

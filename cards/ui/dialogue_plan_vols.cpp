@@ -19,6 +19,7 @@
 namespace {
 
 constexpr int DECALAGE_TEXTE = 16;
+constexpr int ETENDUE_HORIZONTALE = 750;
 constexpr int LIGNES_VISIBLES = 18;
 
 struct Fleche {
@@ -59,7 +60,9 @@ DialoguePlanVols::DialoguePlanVols(EtatGlobal& etat, CommandeFenetre commande, Q
     TexteTitre(etat, this, 545);
     const Polices& polices = PolicesKoral(etat);
     liste_ = CreerControle<QListWidget>(this, 1006);
-    liste_->setItemDelegate(new LigneListe(etat, polices.Liste, Couleurs::Noir, DECALAGE_TEXTE, polices.HauteurLigneListe, liste_));
+    auto* lignes = new LigneListe(etat, polices.Liste, Couleurs::Noir, DECALAGE_TEXTE, polices.HauteurLigneListe, liste_);
+    liste_->setItemDelegate(lignes);
+    lignes->LargeurUniforme(liste_, ETENDUE_HORIZONTALE);
     liste_->setSelectionMode(QAbstractItemView::SingleSelection);
     liste_->setFixedSize(760, LIGNES_VISIBLES * polices.HauteurLigneListe + 2 * liste_->frameWidth() + 2);
 

@@ -36,6 +36,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
+#include <QTimer>
 #include <QScreen>
 #include <QSettings>
 #include <QStyle>
@@ -107,6 +108,8 @@ protected:
             p.setPen(t.Couleur);
             p.drawText(t.Zone, t.Drapeaux, t.Texte);
         }
+        // Once the buttons painted after this have been painted too.
+        if (fenetre_.PremierDessin) QTimer::singleShot(0, this, std::exchange(fenetre_.PremierDessin, {}));
     }
 
 private:

@@ -43,6 +43,8 @@ public:
     std::function<int(QMenu&)> ChoixMenu;
     // Closes the help window at quit.
     std::function<void()> FermetureAide;
+    // Runs once, when the board has been painted the first time.
+    std::function<void()> PremierDessin;
     // Chooses the screen of the public display when there are several: the
     // index in `ecrans`, -1 to give up; tests replace it.
     std::function<int(const QStringList& ecrans, int propose)> ChoixEcran;

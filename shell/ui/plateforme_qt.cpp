@@ -3,6 +3,7 @@
 #include "cards/ui/dialogues_saisie_texte.h"
 #include "engine/messages.h"
 #include "shell/ui/dialogue_message.h"
+#include "engine/etat.h"
 #include "shell/ui/fenetre_aide.h"
 #include "widgets/ui/qt_textes.h"
 #include "stand/ui/dialogues_mode.h"
@@ -113,10 +114,24 @@ void PlateformeQt::RapportFatal(const std::string& legende, const std::string& t
     fin_();
 }
 
+PlateformeQt::PlateformeQt() = default;
+PlateformeQt::~PlateformeQt() = default;
+
 bool PlateformeQt::Aide(int sujet, bool popup)
 {
-    if (!aide_) return false;
+    // Read the first time it is asked, not at every start.
+    if (!aide_) {
+        if (!etat_) return false;
+        auto aide = std::make_unique<FenetreAide>(*etat_);
+        if (!aide->Charger(etat_->CheminAide)) return false;
+        aide_ = std::move(aide);
+    }
     return popup ? aide_->Popup(sujet) : aide_->Afficher(sujet);
+}
+
+void PlateformeQt::FermerAide()
+{
+    if (aide_) aide_->close();
 }
 
 bool PlateformeQt::OuvrirDocument(const std::string& chemin)

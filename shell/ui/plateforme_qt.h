@@ -4,6 +4,7 @@
 #include "engine/plateforme.h"
 
 #include <functional>
+#include <memory>
 
 #include <QStringList>
 
@@ -16,12 +17,15 @@ QStringList FiltresQt(const std::vector<std::pair<std::string, std::string>>& fi
 
 class PlateformeQt : public Plateforme {
 public:
+    PlateformeQt();
+    ~PlateformeQt() override;
     // The window that owns the dialogs the core opens (the main window once it exists).
     void DefinirProprietaire(QWidget* proprietaire) { proprietaire_ = proprietaire; }
     QWidget* Proprietaire() const { return proprietaire_; }
     // The meeting whose language the dialogs speak; set once it exists.
     void DefinirEtat(EtatGlobal* etat) { etat_ = etat; }
-    void DefinirAide(FenetreAide* aide) { aide_ = aide; }
+    // The help window closes (the program quits); it is made the first time help is asked.
+    void FermerAide();
     // How the program ends after a fatal report: the main window destroyed, every
     // event loop left. Without it the process ends at once.
     void DefinirFin(std::function<void()> fin) { fin_ = std::move(fin); }
@@ -48,6 +52,6 @@ public:
 private:
     QWidget* proprietaire_ = nullptr;
     EtatGlobal* etat_ = nullptr;
-    FenetreAide* aide_ = nullptr;
+    std::unique_ptr<FenetreAide> aide_;
     std::function<void()> fin_;
 };

@@ -16,12 +16,15 @@ namespace {
 
 constexpr int LARGEUR_LISTE = 760;
 constexpr int DECALAGE_TEXTE = 16;
+constexpr int ETENDUE_HORIZONTALE = 750;
 
 QListWidget* ListeCartes(EtatGlobal& etat, QWidget* parent, int id, const std::vector<LigneCarte>& lignes, int hauteur)
 {
     const Polices& polices = PolicesKoral(etat);
     auto* liste = CreerControle<QListWidget>(parent, id);
-    liste->setItemDelegate(new LigneListe(etat, polices.Liste, Couleurs::Noir, DECALAGE_TEXTE, polices.HauteurLigneListe, liste));
+    auto* dessin = new LigneListe(etat, polices.Liste, Couleurs::Noir, DECALAGE_TEXTE, polices.HauteurLigneListe, liste);
+    liste->setItemDelegate(dessin);
+    dessin->LargeurUniforme(liste, ETENDUE_HORIZONTALE);
     liste->setSelectionMode(QAbstractItemView::SingleSelection);
     liste->setFixedSize(LARGEUR_LISTE, hauteur * polices.HauteurLigneListe + 2 * liste->frameWidth() + 2);
     for (const LigneCarte& l : lignes) AjouterLigne(liste, l.Texte, QString::fromStdString(l.Image));

@@ -261,7 +261,7 @@ TEST(DetailConflit, EveryLineThatFitsGoesInAndTheMarkReplacesOnlyWhatDoesNot)
 TEST_F(Conflit, AMissingCardOfATransmitterIsFatalAndNothingIsShown)
 {
     Sortir(35010, 12);
-    r.etat.Fiches.remove_if([](const FicheVol& f) { return f.Numero == 12; });
+    RetirerFiche(r.etat, 12);
     EXPECT_EQ(Demander(35020, 1, true), CONFLIT_VOISINE);
     ASSERT_EQ(r.port.Fatals.size(), 1u);
     EXPECT_NE(r.port.Fatals[0].find("FINDPILOTE"), std::string::npos);

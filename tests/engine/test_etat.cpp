@@ -7,6 +7,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <random>
+#include <utility>
+
 using ::testing::HasSubstr;
 
 TEST(NouvelleManifestation, HoldsOnlyThePauseCardAndTheDefaults)
@@ -213,4 +216,31 @@ TEST(SignalerPointeurPerdu, TheCallerStopsAndChangesNothing)
     SynchroniserRangs(r.etat);
     EXPECT_EQ(r.port.Fatals.size(), 2u);
     EXPECT_EQ(r.Entree(35050).RangPlanifie, 9);
+}
+
+// The index of cards by number answers as a scan of the list would, whatever
+// was made, numbered, renumbered or removed between two lookups.
+TEST(ChercheFiche, TheIndexAlwaysAnswersAsTheListWould)
+{
+    Reunion r;
+    std::mt19937 hasard(7);
+    auto parcours = [&r](int32_t n) -> const FicheVol* {
+        for (const FicheVol& f : r.etat.Fiches)
+            if (f.Numero == n) return &f;
+        return nullptr;
+    };
+    for (int pas = 0; pas < 3000; ++pas) {
+        const int32_t n = static_cast<int32_t>(hasard() % 40);
+        switch (hasard() % 4) {
+        case 0:
+            if (!parcours(n)) NouvelleFiche(r.etat)->Numero = n;
+            break;
+        case 1: RetirerFiche(r.etat, n); break;
+        case 2:
+            if (FicheVol* f = ChercheFiche(r.etat, n, 0); f && !parcours(n + 40)) f->Numero = n + 40;
+            break;
+        default: break;
+        }
+        for (int32_t k = 0; k < 80; ++k) ASSERT_EQ(ChercheFiche(std::as_const(r.etat), k), parcours(k)) << pas << " " << k;
+    }
 }

@@ -57,8 +57,15 @@ void LigneListe::paint(QPainter* peintre, const QStyleOptionViewItem& option, co
     peintre->restore();
 }
 
+void LigneListe::LargeurUniforme(QListWidget* liste, int largeur)
+{
+    largeurUniforme_ = largeur;
+    liste->setUniformItemSizes(true);
+}
+
 QSize LigneListe::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
+    if (largeurUniforme_) return {largeurUniforme_, hauteur_};
     const QFontMetrics mesure(police_);
     const int largeur = decalage_ + mesure.horizontalAdvance(TexteDessine(index.data(Qt::DisplayRole).toString())) + 4;
     (void)option;

@@ -23,6 +23,9 @@ public:
 
     // The text drawn for a line: string 49 for the pause card, a remark without its number.
     QString TexteDessine(const QString& texte) const;
+    // Every line `largeur` wide (the list's horizontal extent): a list of a
+    // thousand lines is laid out without measuring each.
+    void LargeurUniforme(QListWidget* liste, int largeur);
 
 private:
     const EtatGlobal& etat_;
@@ -30,6 +33,7 @@ private:
     QColor couleur_;
     int decalage_;
     int hauteur_;
+    int largeurUniforme_ = 0;
 };
 
 // Adds a line (Windows-1252 text) with its picture, and a colour of its own when given.
