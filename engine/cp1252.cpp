@@ -1,5 +1,6 @@
 #include "engine/cp1252.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -84,6 +85,9 @@ bool EstUtf8Valide(std::string_view s)
 
 std::string Utf8VersCp1252(std::string_view utf8)
 {
+    // Most texts are plain ASCII, the same in both encodings: the string table is read at every start.
+    if (std::all_of(utf8.begin(), utf8.end(), [](char o) { return static_cast<unsigned char>(o) < 0x80; }))
+        return std::string(utf8);
     if (!EstUtf8Valide(utf8)) return std::string(utf8);
     std::string r;
     r.reserve(utf8.size());
