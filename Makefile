@@ -10,7 +10,7 @@ PACKAGES := g++ cmake make qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev \
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all setup configure build test run bench fuzz sanitize dist package clean
+.PHONY: all setup configure build test run bench fuzz sanitize windows-check dist package clean
 
 all: build
 
@@ -73,6 +73,19 @@ sanitize: setup
 	$(SANITIZE_ENV) cmake --build $(BUILD)-sanitize -j $(JOBS)
 	cd $(BUILD)-sanitize && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The core and its tests built for Windows with the MinGW-w64 cross compiler and
+# run under Wine, in a Wine folder of their own (not part of make test: a large
+# install). GoogleTest is built from the sources Debian ships.
+WINDOWS_PACKAGES := cmake make g++-mingw-w64-x86-64-posix wine wine64 googletest
+WINDOWS_BUILD = $(BUILD)-windows
+WINE_ENV = WINEDEBUG=-all WINEPREFIX="$(abspath $(WINDOWS_BUILD))/wine"
+windows-check:
+	$(call installer,$(WINDOWS_PACKAGES))
+	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
+	      -DKORAL_CORE_SEUL=ON -DKORAL_GTEST_SOURCES=/usr/src/googletest
+	$(WINE_ENV) cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+	$(WINE_ENV) wine "$(WINDOWS_BUILD)/tests/koral_tests_core.exe" --gtest_brief=1
+
 # Each fuzzer for FUZZ_SECONDS (clang's libFuzzer; not part of make test).
 FUZZ_SECONDS ?= 60
 FUZZ_PACKAGES := clang libclang-rt-dev
@@ -93,4 +106,4 @@ fuzz: setup
 	  $$f $$c -max_total_time=$(FUZZ_SECONDS) -max_len=65536 || exit 1; done
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-sanitize $(BUILD)-fuzz
+	rm -rf $(BUILD) $(BUILD)-sanitize $(BUILD)-fuzz $(BUILD)-windows

@@ -6,12 +6,10 @@
 #include "storage/fichier_atomique.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
-const std::vector<std::string> FICHIERS_PROGRAMME = {"koralis", "koral.hlp", NOM_ICONE};
+const std::vector<std::string> FICHIERS_PROGRAMME = {NOM_PROGRAMME_INSTALLE, "koral.hlp", NOM_ICONE};
 
 namespace {
 
@@ -79,75 +77,28 @@ struct Installation {
     }
     void Raccourcis()
     {
-        const std::string entree = EntreeBureau(Resultat.Programme, Cp1252VersUtf8(TexteDansLangue(DecalageLangue, 817)));
-        const std::string icone = JoindreChemin(Dossiers.Icones, NOM_ICONE);
-        if (!CreerDossier(Dossiers.Icones) || !Copier(JoindreChemin(Resultat.Programme, NOM_ICONE), icone)) {
+        const std::string description = Cp1252VersUtf8(TexteDansLangue(DecalageLangue, 817));
+        if (!Dossiers.Icones.empty() &&
+            (!CreerDossier(Dossiers.Icones) || !Copier(JoindreChemin(Resultat.Programme, NOM_ICONE), JoindreChemin(Dossiers.Icones, NOM_ICONE)))) {
+            Echec(ERREUR_RACCOURCIS);
+            return;
+        }
+        if (!RaccourcisPossibles()) {
             Echec(ERREUR_RACCOURCIS);
             return;
         }
         for (const std::string& dossier : {Dossiers.Bureau, Dossiers.Applications}) {
-            const std::string lanceur = JoindreChemin(dossier, NOM_ENTREE_BUREAU);
-            std::error_code e;
-            if (!CreerDossier(dossier) || EcrireFichierAtomique(lanceur, entree) != EchecEcriture::Aucun) {
+            const std::string raccourci = JoindreChemin(dossier, NOM_RACCOURCI);
+            if (!CreerDossier(dossier) || !CreerRaccourci(raccourci, Resultat.Programme, description)) {
                 Echec(ERREUR_RACCOURCIS);
                 continue;
             }
-            // A launcher on the desktop runs only when it is executable and trusted.
-            fs::permissions(CheminNatif(lanceur), fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
-                            fs::perm_options::add, e);
-            if (e) Echec(ERREUR_RACCOURCIS);
-            Plateforme.Approuver(lanceur);
+            Plateforme.Approuver(raccourci);
         }
     }
 };
 
-std::string EchapperExec(const std::string& chemin)
-{
-    // Inside double quotes of Exec: ", `, $ and \ take a backslash; then every
-    // backslash is doubled again for the value of the key.
-    std::string cite;
-    for (char c : chemin) {
-        if (c == '"' || c == '`' || c == '$' || c == '\\') cite += '\\';
-        cite += c;
-    }
-    std::string valeur;
-    for (char c : cite) valeur += c == '\\' ? std::string("\\\\") : std::string(1, c);
-    return "\"" + valeur + "\"";
-}
-
-// The program folder a launcher starts, from its Exec line.
-std::optional<std::string> ProgrammeDuLanceur(const std::string& lanceur)
-{
-    const auto texte = LireFichierEntier(lanceur, 1 << 16);
-    if (!texte) return std::nullopt;
-    std::istringstream lignes(*texte);
-    for (std::string l; std::getline(lignes, l);) {
-        if (l.rfind("Exec=\"", 0) != 0) continue;
-        std::string chemin;
-        for (std::size_t i = 6; i < l.size() && l[i] != '"'; ++i) {
-            if (l[i] == '\\' && i + 1 < l.size()) ++i;   // the key's own escape
-            if (l[i] == '\\' && i + 1 < l.size()) ++i;   // the quoting's escape
-            chemin += l[i];
-        }
-        return fs::path(CheminNatif(chemin)).parent_path().string();
-    }
-    return std::nullopt;
-}
-
 } // namespace
-
-std::string EntreeBureau(const std::string& programme, const std::string& description)
-{
-    return "[Desktop Entry]\n"
-           "Type=Application\n"
-           "Version=1.0\n"
-           "Name=KORALIS\n"
-           "Comment=" + description + "\n"
-           "Exec=" + EchapperExec(JoindreChemin(programme, "koralis")) + " %f\n"
-           "Icon=koralis\n"
-           "Terminal=false\n"
-           "Categories=Utility;\n";
-}
 
 ResultatInstallation Installer(PlateformeInstallation& plateforme, const DossiersInstallation& dossiers, int decalageLangue)
 {
@@ -176,15 +127,18 @@ ResultatInstallation Installer(PlateformeInstallation& plateforme, const Dossier
 PlanDesinstallation PlanDeDesinstallation(const DossiersInstallation& dossiers)
 {
     PlanDesinstallation plan;
-    const std::string menu = JoindreChemin(dossiers.Applications, NOM_ENTREE_BUREAU);
+    const std::string menu = JoindreChemin(dossiers.Applications, NOM_RACCOURCI);
+    const auto raccourci = LireRaccourci(menu);
     const std::string programme =
-        ProgrammeDuLanceur(menu).value_or(JoindreChemin(SansSeparateurFinal(dossiers.Parent), DOSSIER_PROGRAMME));
+        raccourci ? raccourci->Programme : JoindreChemin(SansSeparateurFinal(dossiers.Parent), DOSSIER_PROGRAMME);
     std::error_code e;
     // Only a folder that holds the program: never anything else of the user's.
     if (fs::path(CheminNatif(programme)).filename() == DOSSIER_PROGRAMME &&
-        fs::exists(CheminNatif(JoindreChemin(programme, "koralis")), e))
+        fs::exists(CheminNatif(JoindreChemin(programme, NOM_PROGRAMME_INSTALLE)), e))
         plan.Programme = programme;
-    for (const std::string& f : {menu, JoindreChemin(dossiers.Bureau, NOM_ENTREE_BUREAU), JoindreChemin(dossiers.Icones, NOM_ICONE)})
+    std::vector<std::string> fichiers = {menu, JoindreChemin(dossiers.Bureau, NOM_RACCOURCI)};
+    if (!dossiers.Icones.empty()) fichiers.push_back(JoindreChemin(dossiers.Icones, NOM_ICONE));
+    for (const std::string& f : fichiers)
         if (fs::exists(fs::symlink_status(CheminNatif(f), e))) plan.Fichiers.push_back(f);
     plan.Donnees = JoindreChemin(dossiers.Documents, DOSSIER_DONNEES);
     return plan;

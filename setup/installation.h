@@ -3,6 +3,7 @@
 // data folder and the samples, the two shortcuts, in that order, the first
 // failure kept; and the uninstall, which keeps the user's data.
 
+#include "setup/raccourci.h"
 #include "storage/exemples.h"
 
 #include <optional>
@@ -18,7 +19,6 @@ enum ErreurInstallation {
 };
 
 constexpr const char* DOSSIER_PROGRAMME = "KORALIS";
-constexpr const char* NOM_ENTREE_BUREAU = "koralis.desktop";
 constexpr const char* NOM_ICONE = "koralis.svg";
 // The files of the distribution folder that go to the program folder, in their
 // order; the samples (FICHIERS_EXEMPLES) go to the data folder.
@@ -46,7 +46,7 @@ struct DossiersInstallation {
     std::string Documents;      // the user's documents folder (made when missing)
     std::string Applications;   // the user's applications menu
     std::string Bureau;         // the desktop folder
-    std::string Icones;         // the user's icon theme folder for scalable icons
+    std::string Icones;         // the user's icon theme folder for scalable icons, if any
 };
 
 struct ResultatInstallation {
@@ -57,16 +57,14 @@ struct ResultatInstallation {
 };
 
 // The whole installation: QUELREP, the copies, the shortcuts, the result dialog;
-// the launchers are described in the installer's language.
+// the shortcuts are described in the installer's language. No icon folder (on
+// Windows the shortcut shows the program's own icon): no icon copied.
 ResultatInstallation Installer(PlateformeInstallation& plateforme, const DossiersInstallation& dossiers,
                                int decalageLangue = 0);
 
-// The launcher of the program in `programme`: a desktop entry described by `description` (UTF-8).
-std::string EntreeBureau(const std::string& programme, const std::string& description);
-
 // What an uninstall removes, said to the user before anything goes: the program
-// folder found through the menu's launcher (or under the proposed parent), only
-// when it holds the program; the two launchers and the icon that exist. The
+// folder found through the menu's shortcut (or under the proposed parent), only
+// when it holds the program; the two shortcuts and the icon that exist. The
 // data folder stays.
 struct PlanDesinstallation {
     std::string Programme;                // empty when no program folder is found

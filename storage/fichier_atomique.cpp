@@ -59,6 +59,9 @@ EchecEcriture EcrireEtForcer(const fs::path& chemin, const fs::path&, const std:
 
 EchecEcriture Remplacer(const fs::path& source, const fs::path& cible)
 {
+    // A read-only file is the user's wish that it stay as it is.
+    const DWORD attributs = GetFileAttributesW(cible.c_str());
+    if (attributs != INVALID_FILE_ATTRIBUTES && (attributs & FILE_ATTRIBUTE_READONLY)) return EchecEcriture::Permission;
     return MoveFileExW(source.c_str(), cible.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
                ? EchecEcriture::Aucun
                : Echec();
@@ -228,7 +231,11 @@ std::optional<std::string> LireDebutFichier(const std::string& chemin, std::size
 bool CopierFichier(const std::string& source, const std::string& cible, std::size_t limite)
 {
     const auto octets = LireFichierEntier(source, limite);
-    return octets && EcrireFichierAtomique(cible, *octets, source, Droits::Identiques) == EchecEcriture::Aucun;
+    if (!octets) return false;
+    // A copy replaces the file of that name, read-only or not (Windows would keep it).
+    std::error_code e;
+    if (fs::exists(CheminNatif(cible), e)) RendreModifiable(cible);
+    return EcrireFichierAtomique(cible, *octets, source, Droits::Identiques) == EchecEcriture::Aucun;
 }
 
 void RendreModifiable(const std::string& chemin)

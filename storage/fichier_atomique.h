@@ -15,7 +15,8 @@ enum class Droits { AuPlus, Identiques };
 
 // Writes `octets` to a temporary file beside `chemin`, forces it to disk, then
 // renames it over `chemin`. A symbolic link is written through to its target,
-// and the file keeps its permissions, within `modele`'s when one is given. The
+// and the file keeps its permissions, within `modele`'s when one is given. On
+// Windows a read-only file is not replaced (EchecEcriture::Permission). The
 // temporary file is private from its first byte and has its final permissions
 // before it replaces anything. On failure the old file is intact.
 EchecEcriture EcrireFichierAtomique(const std::string& chemin, const std::string& octets, const std::string& modele = {},
@@ -35,8 +36,8 @@ std::optional<std::string> LireFichierEntier(const std::string& chemin, std::siz
 std::optional<std::string> LireDebutFichier(const std::string& chemin, std::size_t taille);
 // Copies a whole file as EcrireFichierAtomique writes it, so a program still
 // running keeps its old file; the copy has the source's permissions (a run
-// bit stays) before it takes the old file's place. Files larger than `limite`
-// are not copied.
+// bit stays) before it takes the old file's place, read-only or not. Files
+// larger than `limite` are not copied.
 bool CopierFichier(const std::string& source, const std::string& cible, std::size_t limite);
 // Makes a file writable again (a meeting copied from a read-only medium).
 void RendreModifiable(const std::string& chemin);

@@ -133,6 +133,16 @@ PriseVerrou VerrouFichier::Prendre(const std::string& chemin, const std::string&
 void VerrouFichier::Relacher()
 {
     if (!tenu_) return;
+    // Removed while still held, as on other systems: a handle that may delete
+    // marks it, and it goes with the last handle. Somebody reading who holds it
+    // just then keeps it in place, unlocked, which is harmless.
+    const DWORD partage = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    HANDLE suppression = CreateFileW(CheminNatif(chemin_).c_str(), DELETE, partage, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (suppression != INVALID_HANDLE_VALUE) {
+        FILE_DISPOSITION_INFO supprimer{TRUE};
+        SetFileInformationByHandle(suppression, FileDispositionInfo, &supprimer, sizeof supprimer);
+        CloseHandle(suppression);
+    }
     OVERLAPPED o = OctetVerrouille();
     UnlockFileEx(Poignee(poignee_), 0, 1, 0, &o);
     CloseHandle(Poignee(poignee_));

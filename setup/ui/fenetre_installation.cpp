@@ -184,11 +184,17 @@ DossiersInstallation DossiersDuSysteme()
     const auto lieu = [](QStandardPaths::StandardLocation l) { return QStandardPaths::writableLocation(l).toStdString(); };
     DossiersInstallation d;
     d.Source = QCoreApplication::applicationDirPath().toStdString();
-    d.Parent = QDir::home().filePath(QStringLiteral(".local/opt")).toStdString();
     d.Documents = lieu(QStandardPaths::DocumentsLocation);
     d.Applications = lieu(QStandardPaths::ApplicationsLocation);
     d.Bureau = lieu(QStandardPaths::DesktopLocation);
+#ifdef Q_OS_WIN
+    // A user's own programs folder (AppData\Local\Programs): no administrator needed. The
+    // shortcuts show the program's own icon: no icon folder.
+    d.Parent = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(QStringLiteral("Programs")).toStdString();
+#else
+    d.Parent = QDir::home().filePath(QStringLiteral(".local/opt")).toStdString();
     d.Icones = (QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/icons/hicolor/scalable/apps")).toStdString();
+#endif
     return d;
 }
 

@@ -2,6 +2,7 @@
 
 #include "cards/ui/dialogues_saisie_texte.h"
 #include "engine/messages.h"
+#include "shell/horloge.h"
 #include "shell/ui/dialogue_message.h"
 #include "engine/etat.h"
 #include "shell/ui/fenetre_aide.h"
@@ -9,7 +10,6 @@
 #include "stand/ui/dialogues_mode.h"
 
 #include <QApplication>
-#include <QDateTime>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
@@ -19,20 +19,11 @@
 #include <QStandardPaths>
 #include <QUrl>
 
-#include <chrono>
 #include <cstdlib>
 
-uint32_t PlateformeQt::Tick()
-{
-    using namespace std::chrono;
-    return static_cast<uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
-}
+uint32_t PlateformeQt::Tick() { return TickSysteme(); }
 
-DateHeure PlateformeQt::Maintenant()
-{
-    const QDateTime t = QDateTime::currentDateTime();
-    return {t.date().year(), t.date().month(), t.date().day(), t.time().hour(), t.time().minute(), t.time().second()};
-}
+DateHeure PlateformeQt::Maintenant() { return MaintenantSysteme(); }
 
 BoutonMessage PlateformeQt::Message(const DemandeMessage& demande)
 {

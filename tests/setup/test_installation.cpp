@@ -1,6 +1,7 @@
 #include "setup/installation.h"
 #include "engine/cp1252.h"
 #include "engine/textes.h"
+#include "storage/chemins.h"
 #include "storage/exemples.h"
 #include "tests/support/dossier_temporaire.h"
 
@@ -8,10 +9,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fcntl.h>
 #include <functional>
-#include <sys/stat.h>
+
+#ifndef _WIN32
+#include <fcntl.h>
 #include <unistd.h>
+#endif
 
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
@@ -41,6 +44,7 @@ public:
 
 bool Executable(const fs::path& p) { return (fs::status(p).permissions() & fs::perms::owner_exec) != fs::perms::none; }
 
+#ifndef _WIN32
 std::string Commande(const std::string& ligne)
 {
     std::string sortie;
@@ -51,6 +55,7 @@ std::string Commande(const std::string& ligne)
     }
     return sortie;
 }
+#endif
 
 // A distribution folder and a user's home with nothing installed yet.
 struct Poste {
@@ -60,23 +65,23 @@ struct Poste {
 
     Poste()
     {
-        const fs::path r = racine.Chemin();
-        dossiers.Source = (r / "dist").string();
-        dossiers.Parent = (r / "home/.local/opt").string();
-        dossiers.Documents = (r / "home/Mes documents").string();
-        dossiers.Applications = (r / "home/.local/share/applications").string();
-        dossiers.Bureau = (r / "home/Bureau").string();
-        dossiers.Icones = (r / "home/.local/share/icons/hicolor/scalable/apps").string();
-        fs::create_directories(dossiers.Source);
+        const std::string r = Utf8(racine.Chemin());
+        dossiers.Source = JoindreChemin(r, "dist");
+        dossiers.Parent = JoindreChemin(r, "home/.local/opt");
+        dossiers.Documents = JoindreChemin(r, "home/Mes documents");
+        dossiers.Applications = JoindreChemin(r, "home/.local/share/applications");
+        dossiers.Bureau = JoindreChemin(r, "home/Bureau");
+        dossiers.Icones = JoindreChemin(r, "home/.local/share/icons/hicolor/scalable/apps");
+        fs::create_directories(CheminNatif(dossiers.Source));
         for (const std::string& f : FICHIERS_PROGRAMME) EcrireOctets(Source(f), "nouveau " + f);
         for (const std::string& f : FICHIERS_EXEMPLES) EcrireOctets(Source(f), "nouveau " + f);
-        fs::permissions(Source("koralis"), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
+        fs::permissions(CheminNatif(Source(NOM_PROGRAMME_INSTALLE)), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
         port.Reponse = dossiers.Parent;
     }
-    std::string Source(const std::string& f) const { return (fs::path(dossiers.Source) / f).string(); }
-    fs::path Programme() const { return fs::path(dossiers.Parent) / "KORALIS"; }
-    fs::path Donnees() const { return fs::path(dossiers.Documents) / "KORAL"; }
-    fs::path Lanceur(const std::string& dossier) const { return fs::path(dossier) / "koralis.desktop"; }
+    std::string Source(const std::string& f) const { return JoindreChemin(dossiers.Source, f); }
+    fs::path Programme() const { return CheminNatif(dossiers.Parent) / "KORALIS"; }
+    fs::path Donnees() const { return CheminNatif(dossiers.Documents) / "KORAL"; }
+    fs::path Lanceur(const std::string& dossier) const { return CheminNatif(dossier) / NOM_RACCOURCI; }
     ResultatInstallation Installer() { return ::Installer(port, dossiers); }
 };
 
@@ -91,21 +96,24 @@ TEST(Installation, PutsTheProgramTheSamplesAndTwoTrustedLaunchersInPlace)
     EXPECT_EQ(p.port.Reussites, 1);
     EXPECT_EQ(p.port.Bips, 1);
     EXPECT_TRUE(p.port.Erreurs.empty());
-    for (const std::string& f : FICHIERS_PROGRAMME) EXPECT_EQ(LireOctets((p.Programme() / f).string()), "nouveau " + f);
-    for (const std::string& f : FICHIERS_EXEMPLES) EXPECT_EQ(LireOctets((p.Donnees() / f).string()), "nouveau " + f);
-    EXPECT_TRUE(Executable(p.Programme() / "koralis"));
+    for (const std::string& f : FICHIERS_PROGRAMME) EXPECT_EQ(LireOctets(Utf8(p.Programme() / f)), "nouveau " + f);
+    for (const std::string& f : FICHIERS_EXEMPLES) EXPECT_EQ(LireOctets(Utf8(p.Donnees() / f)), "nouveau " + f);
+    EXPECT_TRUE(Executable(p.Programme() / NOM_PROGRAMME_INSTALLE));
     EXPECT_FALSE(Executable(p.Programme() / "koral.hlp"));
-    EXPECT_EQ(LireOctets(p.dossiers.Icones + "/koralis.svg"), "nouveau koralis.svg");
+    EXPECT_EQ(LireOctets(JoindreChemin(p.dossiers.Icones, "koralis.svg")), "nouveau koralis.svg");
 
-    EXPECT_THAT(p.port.Approuves, ::testing::ElementsAre(p.Lanceur(p.dossiers.Bureau).string(),
-                                                        p.Lanceur(p.dossiers.Applications).string()));
+    EXPECT_THAT(p.port.Approuves, ::testing::ElementsAre(Utf8(p.Lanceur(p.dossiers.Bureau)), Utf8(p.Lanceur(p.dossiers.Applications))));
     for (const std::string& dossier : {p.dossiers.Bureau, p.dossiers.Applications}) {
         const fs::path lanceur = p.Lanceur(dossier);
+        const auto raccourci = LireRaccourci(Utf8(lanceur));
+        ASSERT_TRUE(raccourci) << lanceur;
+        EXPECT_EQ(CheminNatif(raccourci->Programme), p.Programme());
+        EXPECT_EQ(raccourci->Description, "Gestion K\xC3\xB3ralis");
+#ifndef _WIN32
         EXPECT_TRUE(Executable(lanceur)) << lanceur;
-        const std::string entree = LireOctets(lanceur.string());
-        EXPECT_THAT(entree, HasSubstr("Comment=Gestion K\xC3\xB3ralis\n"));
-        EXPECT_THAT(entree, HasSubstr("Exec=\"" + (p.Programme() / "koralis").string() + "\" %f\n"));
+        EXPECT_THAT(LireOctets(lanceur.string()), HasSubstr("Exec=\"" + (p.Programme() / "koralis").string() + "\" %f\n"));
         EXPECT_EQ(Commande("desktop-file-validate '" + lanceur.string() + "'"), "") << lanceur;
+#endif
     }
 }
 
@@ -114,9 +122,9 @@ TEST(Installation, AbandoningCopiesNothingAndShowsNoResult)
     Poste p;
     p.port.Reponse.reset();
     EXPECT_TRUE(p.Installer().Abandon);
-    EXPECT_FALSE(fs::exists(fs::path(p.dossiers.Parent)));
-    EXPECT_FALSE(fs::exists(fs::path(p.dossiers.Documents)));
-    EXPECT_FALSE(fs::exists(fs::path(p.dossiers.Applications)));
+    EXPECT_FALSE(fs::exists(CheminNatif(p.dossiers.Parent)));
+    EXPECT_FALSE(fs::exists(CheminNatif(p.dossiers.Documents)));
+    EXPECT_FALSE(fs::exists(CheminNatif(p.dossiers.Applications)));
     EXPECT_EQ(p.port.Reussites + p.port.Bips, 0);
     EXPECT_TRUE(p.port.Erreurs.empty());
 }
@@ -125,26 +133,31 @@ TEST(Installation, ATrailingSeparatorIsDroppedAndExistingFilesAreReplaced)
 {
     Poste p;
     p.port.Reponse = p.dossiers.Parent + "//";
+    const fs::path programme = p.Programme() / NOM_PROGRAMME_INSTALLE;
     fs::create_directories(p.Programme());
     fs::create_directories(p.Donnees());
-    EcrireOctets((p.Programme() / "koralis").string(), "ancien");
-    fs::permissions(p.Programme() / "koralis", fs::perms::owner_read | fs::perms::owner_exec);
-    EcrireOctets((p.Donnees() / "EXEMPLE4.MHZ").string(), "ancien");
+    EcrireOctets(Utf8(programme), "ancien");
+    fs::permissions(programme, fs::perms::owner_read | fs::perms::owner_exec);
+    EcrireOctets(Utf8(p.Donnees() / "EXEMPLE4.MHZ"), "ancien");
+#ifndef _WIN32
     // The old program is still running: it keeps reading its own file.
-    const int enCours = open((p.Programme() / "koralis").c_str(), O_RDONLY);
+    const int enCours = open(programme.c_str(), O_RDONLY);
     ASSERT_GE(enCours, 0);
+#endif
 
     const ResultatInstallation r = p.Installer();
     EXPECT_EQ(r.Erreur, INSTALLATION_REUSSIE);
-    EXPECT_EQ(r.Programme, p.dossiers.Parent + "/KORALIS");
-    EXPECT_THAT(LireOctets(p.Lanceur(p.dossiers.Bureau).string()), HasSubstr("Exec=\"" + r.Programme + "/koralis\""));
-    EXPECT_EQ(LireOctets((p.Programme() / "koralis").string()), "nouveau koralis");
-    EXPECT_TRUE(Executable(p.Programme() / "koralis"));
-    EXPECT_EQ(LireOctets((p.Donnees() / "EXEMPLE4.MHZ").string()), "nouveau EXEMPLE4.MHZ");
+    EXPECT_EQ(r.Programme, JoindreChemin(p.dossiers.Parent, "KORALIS"));
+    EXPECT_EQ(CheminNatif(LireRaccourci(Utf8(p.Lanceur(p.dossiers.Bureau))).value_or(Raccourci{}).Programme), CheminNatif(r.Programme));
+    EXPECT_EQ(LireOctets(Utf8(programme)), std::string("nouveau ") + NOM_PROGRAMME_INSTALLE);
+    EXPECT_TRUE(Executable(programme));
+    EXPECT_EQ(LireOctets(Utf8(p.Donnees() / "EXEMPLE4.MHZ")), "nouveau EXEMPLE4.MHZ");
+#ifndef _WIN32
     char ancien[16] = {};
     EXPECT_EQ(read(enCours, ancien, sizeof ancien), 6);
     EXPECT_STREQ(ancien, "ancien");
     close(enCours);
+#endif
 }
 
 // Each failure: what the dialog says, which file it names, and what was still done.
@@ -161,26 +174,26 @@ TEST(Installation, OnlyTheFirstFailureIsReportedAndLaterStepsAreSkipped)
     };
     const std::vector<Cas> cas = {
         {"program folder blocked by a file",
-         [](Poste& p) { fs::create_directories(p.dossiers.Parent); EcrireOctets(p.Programme().string(), "x"); },
+         [](Poste& p) { fs::create_directories(CheminNatif(p.dossiers.Parent)); EcrireOctets(Utf8(p.Programme()), "x"); },
          ERREUR_REPERTOIRE, "", false, false, false},
         {"installation folder too long for a path",
          [](Poste& p) { p.port.Reponse = p.dossiers.Parent + "/" + std::string(300, 'a'); },
          ERREUR_REPERTOIRE, "", false, false, false},
-        {"missing help file", [](Poste& p) { fs::remove(p.Source("koral.hlp")); },
+        {"missing help file", [](Poste& p) { fs::remove(CheminNatif(p.Source("koral.hlp"))); },
          ERREUR_COPIE, "koral.hlp", false, false, false},
         {"missing help file, then a data folder that cannot be made",
          [](Poste& p) {
-             fs::remove(p.Source("koral.hlp"));
+             fs::remove(CheminNatif(p.Source("koral.hlp")));
              EcrireOctets(p.dossiers.Documents, "x");
          },
          ERREUR_COPIE, "koral.hlp", false, false, false},
         {"data folder blocked by a file",
-         [](Poste& p) { fs::create_directories(p.dossiers.Documents); EcrireOctets(p.Donnees().string(), "x"); },
+         [](Poste& p) { fs::create_directories(CheminNatif(p.dossiers.Documents)); EcrireOctets(Utf8(p.Donnees()), "x"); },
          ERREUR_REPERTOIRE, "koralis.svg", true, false, false},
-        {"missing dictionary", [](Poste& p) { fs::remove(p.Source("DICO_KORAL.TXT")); },
+        {"missing dictionary", [](Poste& p) { fs::remove(CheminNatif(p.Source("DICO_KORAL.TXT"))); },
          ERREUR_COPIE, "DICO_KORAL.TXT", true, false, false},
         {"menu folder blocked by a file",
-         [](Poste& p) { fs::create_directories(fs::path(p.dossiers.Applications).parent_path()); EcrireOctets(p.dossiers.Applications, "x"); },
+         [](Poste& p) { fs::create_directories(CheminNatif(p.dossiers.Applications).parent_path()); EcrireOctets(p.dossiers.Applications, "x"); },
          ERREUR_RACCOURCIS, "DICO_KORAL.TXT", true, true, false},
     };
     for (const Cas& c : cas) {
@@ -198,7 +211,7 @@ TEST(Installation, OnlyTheFirstFailureIsReportedAndLaterStepsAreSkipped)
         EXPECT_EQ(fs::exists(p.Lanceur(p.dossiers.Applications)), c.lanceurs);
         // A missing file stops the copies at that file; the data folder is made whatever came before.
         if (c.code == ERREUR_COPIE && c.fichier == "koral.hlp") {
-            EXPECT_TRUE(fs::exists(p.Programme() / "koralis"));
+            EXPECT_TRUE(fs::exists(p.Programme() / NOM_PROGRAMME_INSTALLE));
             EXPECT_FALSE(fs::exists(p.Programme() / "koralis.svg"));
         }
         if (c.code == ERREUR_REPERTOIRE && c.fichier.empty()) {
@@ -210,33 +223,39 @@ TEST(Installation, OnlyTheFirstFailureIsReportedAndLaterStepsAreSkipped)
 TEST(Installation, UninstallingRemovesTheProgramAndLaunchersAndKeepsTheData)
 {
     Poste p;
-    // Wherever the user put it, even under a name the launcher must quote.
-    const fs::path parent = p.racine.Chemin() / "Mes programmes/l'\xC3\xA9t\xC3\xA9 \"$HOME\" `x` a\\b";
-    p.port.Reponse = parent.string();
+    // Wherever the user put it, even under a name a launcher must quote.
+#ifdef _WIN32
+    const std::string parent = JoindreChemin(Utf8(p.racine.Chemin()), "Mes programmes\\l'\xC3\xA9t\xC3\xA9 $HOME `x` %PATH%");
+#else
+    const std::string parent = JoindreChemin(Utf8(p.racine.Chemin()), "Mes programmes/l'\xC3\xA9t\xC3\xA9 \"$HOME\" `x` a\\b");
+#endif
+    p.port.Reponse = parent;
     ASSERT_EQ(p.Installer().Erreur, INSTALLATION_REUSSIE);
-    const fs::path installe = parent / "KORALIS";
-    ASSERT_TRUE(fs::exists(installe / "koralis"));
+    const std::string installe = JoindreChemin(parent, "KORALIS");
+    ASSERT_TRUE(fs::exists(CheminNatif(JoindreChemin(installe, NOM_PROGRAMME_INSTALLE))));
+#ifndef _WIN32
     EXPECT_EQ(Commande("desktop-file-validate '" + p.Lanceur(p.dossiers.Applications).string() + "'"), "");
-    EcrireOctets((p.Donnees() / "Club.mhz").string(), "la manifestation du club");
+#endif
+    EcrireOctets(Utf8(p.Donnees() / "Club.mhz"), "la manifestation du club");
 
-    p.dossiers.Parent = "/nulle/part";   // found through the menu's launcher, not the proposal
+    p.dossiers.Parent = "/nulle/part";   // found through the menu's shortcut, not the proposal
     const PlanDesinstallation plan = PlanDeDesinstallation(p.dossiers);
-    EXPECT_EQ(plan.Programme, installe.string());
-    EXPECT_EQ(plan.Fichiers, (std::vector<std::string>{p.Lanceur(p.dossiers.Applications).string(),
-                                                         p.Lanceur(p.dossiers.Bureau).string(), p.dossiers.Icones + "/koralis.svg"}));
-    EXPECT_EQ(plan.Donnees, p.Donnees().string());
+    EXPECT_EQ(CheminNatif(plan.Programme), CheminNatif(installe));
+    EXPECT_EQ(plan.Fichiers, (std::vector<std::string>{Utf8(p.Lanceur(p.dossiers.Applications)), Utf8(p.Lanceur(p.dossiers.Bureau)),
+                                                         JoindreChemin(p.dossiers.Icones, "koralis.svg")}));
+    EXPECT_EQ(plan.Donnees, Utf8(p.Donnees()));
     // Said before anything goes: each path removed, then the data folder kept.
     const std::string question = QuestionDesinstallation(DECALAGE_FRANCAIS, plan);
-    EXPECT_LT(question.find(Utf8VersCp1252(installe.string())), question.find(p.Donnees().string()));
+    EXPECT_LT(question.find(Utf8VersCp1252(plan.Programme)), question.find(Utf8VersCp1252(plan.Donnees)));
     EXPECT_NE(question.find(p.dossiers.Icones), std::string::npos);
-    EXPECT_TRUE(fs::exists(installe));
+    EXPECT_TRUE(fs::exists(CheminNatif(installe)));
     Desinstaller(plan);
-    EXPECT_FALSE(fs::exists(installe));
-    EXPECT_TRUE(fs::exists(parent));
+    EXPECT_FALSE(fs::exists(CheminNatif(installe)));
+    EXPECT_TRUE(fs::exists(CheminNatif(parent)));
     EXPECT_FALSE(fs::exists(p.Lanceur(p.dossiers.Applications)));
     EXPECT_FALSE(fs::exists(p.Lanceur(p.dossiers.Bureau)));
-    EXPECT_FALSE(fs::exists(p.dossiers.Icones + "/koralis.svg"));
-    EXPECT_EQ(LireOctets((p.Donnees() / "Club.mhz").string()), "la manifestation du club");
+    EXPECT_FALSE(fs::exists(CheminNatif(JoindreChemin(p.dossiers.Icones, "koralis.svg"))));
+    EXPECT_EQ(LireOctets(Utf8(p.Donnees() / "Club.mhz")), "la manifestation du club");
     EXPECT_TRUE(fs::exists(p.Donnees() / "EXEMPLE4.MHZ"));
     EXPECT_TRUE(PlanDeDesinstallation(p.dossiers).Vide());
 }
@@ -244,16 +263,15 @@ TEST(Installation, UninstallingRemovesTheProgramAndLaunchersAndKeepsTheData)
 TEST(Installation, UninstallingNeverRemovesAFolderThatIsNotTheProgramsOwn)
 {
     Poste p;
-    fs::create_directories(p.dossiers.Applications);
+    fs::create_directories(CheminNatif(p.dossiers.Applications));
     const fs::path autre = p.racine.Chemin() / "travail";
     fs::create_directories(autre);
-    EcrireOctets((autre / "koralis").string(), "un fichier de l'utilisateur");
-    EcrireOctets(p.Lanceur(p.dossiers.Applications).string(),
-                 EntreeBureau(autre.string(), "Gestion K\xC3\xB3ralis"));
+    EcrireOctets(Utf8(autre / NOM_PROGRAMME_INSTALLE), "un fichier de l'utilisateur");
+    ASSERT_TRUE(CreerRaccourci(Utf8(p.Lanceur(p.dossiers.Applications)), Utf8(autre), "Gestion K\xC3\xB3ralis"));
     const PlanDesinstallation plan = PlanDeDesinstallation(p.dossiers);
     EXPECT_TRUE(plan.Programme.empty());
     Desinstaller(plan);
-    EXPECT_TRUE(fs::exists(autre / "koralis"));
+    EXPECT_TRUE(fs::exists(autre / NOM_PROGRAMME_INSTALLE));
     EXPECT_FALSE(fs::exists(p.Lanceur(p.dossiers.Applications)));
 }
 

@@ -180,6 +180,17 @@ TEST(TableTextes, EveryLineIsAStringRecord)
     EXPECT_EQ(TableTextesEmbarquee().LignesRefusees, std::vector<int>{});
 }
 
+// A checkout on Windows may give the table CR LF line ends: it reads the same.
+TEST(TableTextes, WindowsLineEndsReadTheSame)
+{
+    const std::string brut = Lire(std::filesystem::path(KORAL_SOURCE_DIR) / "resources" / "textes.txt");
+    std::string crlf;
+    for (char c : brut) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    const TableTextesLue lue = LireTableTextes(crlf);
+    EXPECT_EQ(lue.LignesRefusees, std::vector<int>{});
+    EXPECT_EQ(lue.Textes, TableTextes());
+}
+
 TEST(FormaterTexte, FormatsFromTheTable)
 {
     Reunion r;

@@ -102,17 +102,24 @@ TEST_F(Historique, StartUpLineWhenTheBoxWasTicked)
 
 TEST(CheminHistorique, MeetingFileWithTxtOrSpyKoralInTheDocuments)
 {
+#ifdef _WIN32
+    const std::string documents = "C:\\Users\\j.doe\\Documents", club = "D:\\club\\meetings.2026\\";
+    const std::string spyKoral = "C:\\Users\\j.doe\\Documents\\SpyKoral.txt";
+#else
+    const std::string documents = "/home/j.doe/Documents", club = "/club/meetings.2026/";
+    const std::string spyKoral = "/home/j.doe/Documents/SpyKoral.txt";
+#endif
     Reunion r;
-    r.port.Documents = "/home/j.doe/Documents";
+    r.port.Documents = documents;
     r.etat.SauvegardeActive = 0;
     PreparerHistorique(r.etat);
-    EXPECT_EQ(r.etat.CheminHistorique, "/home/j.doe/Documents/SpyKoral.txt");
+    EXPECT_EQ(r.etat.CheminHistorique, spyKoral);
     EXPECT_EQ(r.etat.DateHistorique, "06/12/26");
     r.etat.SauvegardeActive = 1;
-    r.etat.CheminManifestation = "/club/meetings.2026/Koral du 06_12_26.mhz";
+    r.etat.CheminManifestation = club + "Koral du 06_12_26.mhz";
     PreparerHistorique(r.etat);
-    EXPECT_EQ(r.etat.CheminHistorique, "/club/meetings.2026/Koral du 06_12_26.txt");
-    r.etat.CheminManifestation = "/club/meetings.2026/Koral";
+    EXPECT_EQ(r.etat.CheminHistorique, club + "Koral du 06_12_26.txt");
+    r.etat.CheminManifestation = club + "Koral";
     PreparerHistorique(r.etat);
-    EXPECT_EQ(r.etat.CheminHistorique, "/club/meetings.2026/Koral.txt");
+    EXPECT_EQ(r.etat.CheminHistorique, club + "Koral.txt");
 }

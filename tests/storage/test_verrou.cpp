@@ -4,6 +4,8 @@
 #include "storage/historique.h"
 #include "storage/manifestation.h"
 #include "storage/verrou.h"
+#include "storage/chemins.h"
+#include "tests/support/autre_processus.h"
 #include "tests/support/dossier_temporaire.h"
 #include "tests/support/meeting.h"
 
@@ -12,10 +14,7 @@
 #include <filesystem>
 
 #ifndef _WIN32
-#include <csignal>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #endif
 
 namespace fs = std::filesystem;
@@ -42,36 +41,22 @@ TEST(VerrouFichier, OneHolderAtATimeWhoIsNamedAndTheFileGoesWithTheLock)
     EXPECT_FALSE(nulle.Tenu());
 }
 
-#ifndef _WIN32
 // Another program holds the meeting, then is killed: its lock goes with it.
 TEST(VerrouFichier, AProgramKilledLeavesNoLockBehind)
 {
     DossierTemporaire d;
     const std::string chemin = d.Fichier("m.mhz.lck");
-    int tube[2];
-    ASSERT_EQ(pipe(tube), 0);
-    const pid_t autre = fork();
-    if (autre == 0) {
-        VerrouFichier v;
-        const char pris = v.Prendre(chemin) == PriseVerrou::Prise ? '1' : '0';
-        if (write(tube[1], &pris, 1) != 1) _exit(1);
-        pause();
-        _exit(0);
-    }
-    char pris = 0;
-    ASSERT_EQ(read(tube[0], &pris, 1), 1);
-    ASSERT_EQ(pris, '1');
+    AutreProcessus autre("verrou", chemin);
+    ASSERT_TRUE(autre.Lance());
+    ASSERT_TRUE(AttendreFichier(chemin + ".pret"));
+    ASSERT_EQ(LireOctets(chemin + ".pret"), "1");
     VerrouFichier ici;
     EXPECT_EQ(ici.Prendre(chemin), PriseVerrou::Tenue);
-    EXPECT_EQ(LireDetenteur(chemin)->Processus, static_cast<long>(autre));
-    kill(autre, SIGKILL);
-    waitpid(autre, nullptr, 0);
-    EXPECT_TRUE(fs::exists(chemin));
+    EXPECT_EQ(LireDetenteur(chemin).value_or(Detenteur{}).Processus, autre.Identifiant());
+    autre.Tuer();
+    EXPECT_TRUE(fs::exists(CheminNatif(chemin)));
     EXPECT_EQ(ici.Prendre(chemin), PriseVerrou::Prise);
-    close(tube[0]);
-    close(tube[1]);
 }
-#endif
 
 TEST(VerrouManifestation, ASecondProgramIsToldWhoHoldsTheMeetingAndCannotWriteIt)
 {

@@ -1,5 +1,7 @@
 #include "tests/support/dossier_temporaire.h"
 
+#include "storage/chemins.h"
+
 #include <atomic>
 #include <fstream>
 #include <random>
@@ -17,12 +19,26 @@ DossierTemporaire::DossierTemporaire()
 DossierTemporaire::~DossierTemporaire()
 {
     std::error_code ignore;
+    // Windows removes no read-only file.
+    for (auto it = std::filesystem::recursive_directory_iterator(chemin_, ignore); !ignore && it != std::filesystem::end(it); it.increment(ignore))
+        std::filesystem::permissions(it->path(), std::filesystem::perms::owner_write, std::filesystem::perm_options::add, ignore);
     std::filesystem::remove_all(chemin_, ignore);
+}
+
+std::string DossierTemporaire::Fichier(const std::string& nom) const
+{
+    return JoindreChemin(Utf8(chemin_), nom);
+}
+
+std::string Utf8(const std::filesystem::path& chemin)
+{
+    const std::u8string u = chemin.u8string();
+    return std::string(u.begin(), u.end());
 }
 
 std::string LireOctets(const std::string& chemin)
 {
-    std::ifstream f(chemin, std::ios::binary);
+    std::ifstream f(CheminNatif(chemin), std::ios::binary);
     std::stringstream s;
     s << f.rdbuf();
     return s.str();
@@ -30,6 +46,6 @@ std::string LireOctets(const std::string& chemin)
 
 void EcrireOctets(const std::string& chemin, const std::string& octets)
 {
-    std::ofstream f(chemin, std::ios::binary | std::ios::trunc);
+    std::ofstream f(CheminNatif(chemin), std::ios::binary | std::ios::trunc);
     f.write(octets.data(), static_cast<std::streamsize>(octets.size()));
 }

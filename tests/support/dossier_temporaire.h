@@ -12,11 +12,15 @@ public:
     DossierTemporaire& operator=(const DossierTemporaire&) = delete;
 
     const std::filesystem::path& Chemin() const { return chemin_; }
-    std::string Fichier(const std::string& nom) const { return (chemin_ / nom).string(); }
+    // A UTF-8 path, as the program's own paths are.
+    std::string Fichier(const std::string& nom) const;
 
 private:
     std::filesystem::path chemin_;
 };
 
+// A path as UTF-8 (on Windows its plain string() is in the ANSI code page).
+std::string Utf8(const std::filesystem::path& chemin);
+// Whole files by UTF-8 path.
 std::string LireOctets(const std::string& chemin);
 void EcrireOctets(const std::string& chemin, const std::string& octets);

@@ -185,38 +185,6 @@ TEST(FenetreAide, ContentsTopicsPopUpsAndAMissingFile)
     Capturer(&aide, "AIDE_50_en");
 }
 
-TEST(FichierAide, EveryTopicTheProgramOpensExistsInFrenchAndEnglish)
-{
-    const std::string texte = LireOctets(KORAL_SOURCE_DIR "/resources/aide/koral.hlp");
-    const FichierAide aide = FichierAide::Lire(texte);
-    for (int sujet : {0, 3, 7, 10, 20, 21, 23, 30, 33, 41, 50, 55})
-        for (int langue : {0, 1000, 2000}) {
-            const auto s = aide.Sujet(langue, sujet);
-            ASSERT_TRUE(s.has_value()) << sujet;
-            EXPECT_FALSE(s->Corps.empty()) << sujet;
-        }
-    EXPECT_FALSE(aide.Sujet(0, 9876).has_value());
-}
-
-TEST(FichierAide, HeadersAndFallBackToFrench)
-{
-    const FichierAide aide = FichierAide::Lire("# x\n@@ fr 3 Trois\n<p>trois</p>\n@@ en 3 Three\n<p>three</p>\n@@ fr 7\n@@ xx\n@@ fr abc T\nno\n");
-    EXPECT_EQ(aide.Sujet(1000, 3)->Titre, "Three");
-    EXPECT_EQ(aide.Sujet(2000, 3)->Corps, "<p>trois</p>\n");
-    EXPECT_TRUE(aide.Sujet(0, 7).has_value());
-    EXPECT_EQ(aide.Taille(), 3u);
-}
-
-TEST(CheminsDeDemarrage, HelpBesideTheProgramAndTheMeetingInQuotes)
-{
-    EXPECT_EQ(CheminAideDepuisLigneCommande("\"C:\\Program Files\\Koral\\koralis.exe\" \"x.mhz\""),
-              "C:\\Program Files\\Koral\\koral.hlp");
-    EXPECT_EQ(CheminAideDepuisLigneCommande("/opt/koral/bin/koralis"), "/opt/koral/bin/koral.hlp");
-    EXPECT_EQ(CheminAideDepuisLigneCommande("koralis"), "koral.hlp");
-    EXPECT_EQ(CheminDepuisArgument("\"D:\\Mes meetings\\Koral du 06_12_26.mhz\""), "D:\\Mes meetings\\Koral du 06_12_26.mhz");
-    EXPECT_EQ(CheminDepuisArgument("/club/Koral.mhz"), "/club/Koral.mhz");
-}
-
 TEST_F(Tableau, TheFiveMinuteTimerWritesTheBackup)
 {
     Ouvrir(Bandes(1));
