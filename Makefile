@@ -6,11 +6,12 @@ TYPE     ?= RelWithDebInfo
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := g++ cmake make qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev \
             libbenchmark-dev fonts-liberation2 qt6-translations-l10n poppler-utils \
-            desktop-file-utils dpkg-dev file xvfb xauth
+            desktop-file-utils dpkg-dev file xvfb xauth \
+            qt6-httpserver-dev qt6-websockets-dev libqrencode-dev pkg-config chromium chromium-driver
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all setup configure build test run bench fuzz sanitize windows-check dist package clean
+.PHONY: all setup configure build test run bench bench-web fuzz sanitize windows-check dist package clean
 
 all: build
 
@@ -61,6 +62,13 @@ bench: configure
 	cmake --build $(BUILD) -j $(JOBS) --target koral_bench koral_bench_ui
 	"$(BUILD)/bench/koral_bench"
 	"$(BUILD)/bench/koral_bench_ui"
+
+# The board on the phones: 300 phones polling for WEB_SECONDS on the loopback
+# while the stand works, then hostile clients; fails when a bound is broken.
+WEB_SECONDS ?= 60
+bench-web: configure
+	cmake --build $(BUILD) -j $(JOBS) --target koral_charge_web
+	"$(BUILD)/bench/koral_charge_web" $(WEB_SECONDS)
 
 # The whole suite in a Debug build under AddressSanitizer, UBSan and leak
 # detection; any report fails its test. Qt's own leaks are suppressed by

@@ -41,6 +41,22 @@ EtatPublic EtatDeLAspect(const AspectBouton& a)
     return etat;
 }
 
+} // namespace
+
+AspectBouton AspectLegende(EtatPublic etat)
+{
+    switch (etat) {
+    case EtatPublic::Libre: return {"BMPLIBRE", CouleurTexte::Blanc};
+    case EtatPublic::Bloquee: return {"BMPLIBRE", CouleurTexte::Orange};
+    case EtatPublic::Intermodulee: return {"BMPINTER", CouleurTexte::Orange};
+    case EtatPublic::Sortie: return {"BMPSORTI", CouleurTexte::Bleu};
+    case EtatPublic::HorsTemps: return {"BMPALLUM", CouleurTexte::Blanc};
+    }
+    return {"BMPLIBRE", CouleurTexte::Blanc};
+}
+
+namespace {
+
 std::string Libelle(int32_t frequence, int32_t canal)
 {
     const std::string mhz = LibelleFrequence(frequence);
@@ -108,7 +124,7 @@ void Suivants(const EtatGlobal& etat, VuePublique& vue)
         const FicheVol* fiche = ChercheFiche(etat, noeud->NumeroFiche);
         if (!fiche) continue;
         ++vols;
-        vue.Suivants.push_back({fiche->Numero, std::string(VueChamp(fiche->Nom)), Libelle(fiche->Frequence, fiche->Canal)});
+        vue.Suivants.push_back({fiche->Numero, std::string(VueChamp(fiche->Nom)), Libelle(fiche->Frequence, fiche->Canal), fiche->Frequence});
     }
     if (avantPause >= 0) vue.ProchainePause = avantPause == 0 ? Texte(etat, 214) : FormaterTexte(Texte(etat, 213), avantPause);
 }

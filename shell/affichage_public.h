@@ -33,6 +33,7 @@ struct LignePublique {
     int32_t Numero = 0;
     std::string Nom;
     std::string Frequence;
+    int32_t Khz = 0;               // the frequency itself, to find its cell
 };
 
 // How many pilots the waiting list and the plan name.
@@ -57,6 +58,9 @@ struct VuePublique {
 };
 
 VuePublique CalculerVuePublique(EtatGlobal& etat);
+
+// How the legend shows each state: the board's picture and label colour for it.
+AspectBouton AspectLegende(EtatPublic etat);
 
 // The grid of entries: filled down each column, then right, like the board.
 struct GrillePublique {

@@ -332,6 +332,9 @@ void Executer(EtatGlobal& etat, Fenetre& f, int commande, int notification)
     case COMMANDE_AFFICHAGE_PUBLIC:
         f.BasculerAffichagePublic();
         return f.ActualiserMenus();
+    case COMMANDE_TABLEAU_WEB:
+        f.BasculerTableauWeb();
+        return f.ActualiserMenus();
     case 224: return PlanFrequences(etat, f);
     case 234: return Importer(etat, f);
     case 435: return ExporterFiches(etat);

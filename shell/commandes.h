@@ -11,6 +11,7 @@ class Fenetre;
 constexpr int NOTIFICATION_PERTE_FOCUS = 512;
 // Opens or closes the public display.
 constexpr int COMMANDE_AFFICHAGE_PUBLIC = 243;
+constexpr int COMMANDE_TABLEAU_WEB = 244;
 
 void ExecuterCommande(EtatGlobal& etat, Fenetre& fenetre, int commande, int notification = 0);
 

@@ -55,6 +55,8 @@ public:
 
     // Opens the public display for the pilots, or closes it when it is open.
     virtual void BasculerAffichagePublic() = 0;
+    // The board on the pilots' phones, started or stopped.
+    virtual void BasculerTableauWeb() = 0;
 
     virtual void FermerAide() = 0;
     // Destroys the main window: the program ends.

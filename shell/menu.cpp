@@ -14,7 +14,7 @@ const std::vector<MenuBarre>& MenuPrincipal()
 {
     static const std::vector<MenuBarre> menu = {
         {NumTexte{900},
-         {{0, NumTexte{901}, {Item(217, 902), Item(218, 903), Item(219, 904)}}, Separateur(), Item(COMMANDE_AFFICHAGE_PUBLIC, 211), Separateur(),
+         {{0, NumTexte{901}, {Item(217, 902), Item(218, 903), Item(219, 904)}}, Separateur(), Item(COMMANDE_AFFICHAGE_PUBLIC, 211), Item(COMMANDE_TABLEAU_WEB, 226), Separateur(),
           Item(100, 905)}},
         {NumTexte{906},
          {Item(234, 908), Item(435, 909), Separateur(), Item(302, 910), Item(210, 911), Separateur(),

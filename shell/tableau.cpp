@@ -87,6 +87,15 @@ bool BoutonVisible(const EtatGlobal& etat, const EntreeFrequence& e)
     return EntreeMontree(e) && e.X >= EchelleX(etat, 50) && e.X <= EchelleX(etat, 650);
 }
 
+const char* RgbTexte(CouleurTexte couleur)
+{
+    switch (couleur) {
+    case CouleurTexte::Orange: return "#FF8000";
+    case CouleurTexte::Bleu: return "#0000FF";
+    default: return "#FFFFFF";
+    }
+}
+
 AspectBouton AspectDuBouton(EtatGlobal& etat, int index)
 {
     return AspectDuBouton(etat, index, etat.PlanFrequences[static_cast<std::size_t>(index)].Etat);

@@ -15,6 +15,9 @@ struct AspectBouton {
     CouleurTexte Couleur;
 };
 
+// A label's colour, "#RRGGBB": the board's own, wherever it is drawn.
+const char* RgbTexte(CouleurTexte couleur);
+
 // Button sizes and every entry's X and Y; six bands start with the first hidden.
 void DisposerTableau(EtatGlobal& etat);
 // Moves every button one column (sens -1: the board goes left).

@@ -11,11 +11,7 @@
 
 QColor CouleurDuTexte(CouleurTexte c)
 {
-    switch (c) {
-    case CouleurTexte::Orange: return Couleurs::Perturbee;
-    case CouleurTexte::Bleu: return Couleurs::Sortie;
-    default: return Couleurs::Blanc;
-    }
+    return QColor(QLatin1String(RgbTexte(c)));
 }
 
 BoutonFrequence::BoutonFrequence(EtatGlobal& etat, int index, std::function<void(int)> clic, QWidget* parent)

@@ -26,6 +26,7 @@
 #include "stand/ui/dialogue_sortie0.h"
 #include "stand/ui/dialogue_sortie_fiches.h"
 #include "storage/ui/dialogue_fichier.h"
+#include "shell/ui/tableau_web.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -217,6 +218,7 @@ void FenetrePrincipale::CreerMenus()
     }
     for (int tri = 230; tri <= 233; ++tri) actions_[tri]->setCheckable(true);
     actions_[COMMANDE_AFFICHAGE_PUBLIC]->setCheckable(true);
+    actions_[COMMANDE_TABLEAU_WEB]->setCheckable(true);
     for (int langue = 10; langue <= 15; ++langue) actions_[langue]->setEnabled(LangueDisponible(langue));
 }
 
@@ -291,13 +293,13 @@ void FenetrePrincipale::Commande(int commande, int notification)
     ExecuterCommande(etat_, *this, commande, notification);
     if (detruite_) return;
     for (Bandeau* d : defilants_) d->update();
-    SuivreAffichagePublic();
+    Suivre();
 }
 
 void FenetrePrincipale::TickSupervision()
 {
     SuperviserTemps(etat_, *this);
-    SuivreAffichagePublic();
+    Suivre();
 }
 
 void FenetrePrincipale::TickDefilant(int ligne)
@@ -458,6 +460,11 @@ void FenetrePrincipale::ActualiserMenus()
     actions_[217]->setEnabled(!etat_.HistoriqueActif);
     actions_[218]->setEnabled(etat_.HistoriqueActif);
     actions_[COMMANDE_AFFICHAGE_PUBLIC]->setChecked(!public_.isNull());
+    // Checked while it runs, with the address to give the pilots.
+    QAction* web = actions_[COMMANDE_TABLEAU_WEB];
+    const bool actif = web_ && web_->Actif();
+    web->setChecked(actif);
+    web->setText(actif ? VersQString(FormaterTexte(Texte(etat_, 227), web_->Adresse().toStdString().c_str())) : TexteQt(etat_, 226));
 }
 
 void FenetrePrincipale::MettreAJourTitre()
@@ -550,9 +557,27 @@ void FenetrePrincipale::SuivreAffichagePublic()
     if (public_) public_->Rafraichir();
 }
 
+void FenetrePrincipale::Suivre()
+{
+    SuivreAffichagePublic();
+    if (web_ && web_->Actif()) web_->Publier();
+}
+
+TableauWeb& FenetrePrincipale::TableauSurLesTelephones()
+{
+    if (!web_) web_ = new TableauWeb(etat_, this);
+    return *web_;
+}
+
+void FenetrePrincipale::BasculerTableauWeb()
+{
+    TableauSurLesTelephones().Basculer();
+}
+
 void FenetrePrincipale::Detruire()
 {
     delete public_;
+    if (web_) web_->Arreter();
     detruite_ = true;
     supervision_.stop();
     defilant1_.stop();
@@ -566,7 +591,9 @@ void FenetrePrincipale::CliqueFrequence(int index)
 {
     if (detruite_) return;
     ::CliquerFrequence(etat_, *this, index);
+    if (detruite_) return;
     for (Bandeau* d : defilants_) d->update();
+    Suivre();
 }
 
 void FenetrePrincipale::keyPressEvent(QKeyEvent* e)
@@ -586,7 +613,7 @@ void FenetrePrincipale::AllerALaCarte()
     ::AllerALaCarte(etat_, *this, numero);
     if (detruite_) return;
     for (Bandeau* d : defilants_) d->update();
-    SuivreAffichagePublic();
+    Suivre();
 }
 
 void FenetrePrincipale::closeEvent(QCloseEvent* e)

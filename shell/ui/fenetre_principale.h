@@ -22,6 +22,7 @@ class QLineEdit;
 class QMenu;
 class Bandeau;
 class FenetrePublique;
+class TableauWeb;
 class BoutonCommande;
 class BoutonFrequence;
 class BoutonImage;
@@ -49,6 +50,8 @@ public:
     // index in `ecrans`, -1 to give up; tests replace it.
     std::function<int(const QStringList& ecrans, int propose)> ChoixEcran;
     FenetrePublique* AffichagePublic() const;
+    // The board on the pilots' phones, made at its first use.
+    TableauWeb& TableauSurLesTelephones();
     // The club's own logo when it has one.
     void DefinirLogo(QPixmap logo);
 
@@ -87,6 +90,7 @@ public:
     void ActualiserMenus() override;
     void MettreAJourTitre() override;
     void BasculerAffichagePublic() override;
+    void BasculerTableauWeb() override;
     void FermerAide() override;
     void Detruire() override;
 
@@ -113,6 +117,8 @@ private:
     int DemanderEcran(const QStringList& choix, int propose);
     // The public display follows every change the stand makes.
     void SuivreAffichagePublic();
+    // So do the public display and the phones, after each of the operator's actions.
+    void Suivre();
 
     EtatGlobal& etat_;
     Fond* fond_ = nullptr;
@@ -129,6 +135,7 @@ private:
     BoutonImage* droite_ = nullptr;
     QTimer supervision_, defilant1_, defilant2_, sauvegarde_;
     QPointer<FenetrePublique> public_;
+    TableauWeb* web_ = nullptr;
     RechercheCarte carteTapee_;
     bool detruite_ = false;
 };

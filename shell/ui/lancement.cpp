@@ -5,6 +5,10 @@
 #include "shell/aide.h"
 #include "shell/commandes.h"
 #include "shell/langue.h"
+#include "shell/ligne_commande.h"
+#include "engine/format.h"
+#include "engine/messages.h"
+#include "shell/ui/tableau_web.h"
 #include "engine/textes.h"
 #include "shell/ui/dialogue_langue.h"
 #include "shell/ui/dialogues_information.h"
@@ -66,15 +70,33 @@ void CopierExemples()
     CopierExemplesManquants(QDir::cleanPath(partages).toStdString(), DossierDonnees().toStdString());
 }
 
+LigneDeCommande LireArguments(const QStringList& arguments)
+{
+    std::vector<std::string> l;
+    for (qsizetype i = 1; i < arguments.size(); ++i) l.push_back(arguments[i].toStdString());
+    return LireLigneDeCommande(l);
+}
+
 // The data folder is the program's working folder, whoever started it (a
 // launcher starts it in the home folder): the file dialogs open there. A
 // meeting named on the command line is taken from where it was named first.
-std::string TravaillerDansLesDonnees(const QStringList& arguments)
+std::string TravaillerDansLesDonnees(const LigneDeCommande& ligne)
 {
-    std::string chemin = arguments.size() > 1 ? CheminDepuisArgument(arguments[1].toStdString()) : std::string();
+    std::string chemin = ligne.Manifestation;
     if (!chemin.empty()) chemin = QFileInfo(QString::fromStdString(chemin)).absoluteFilePath().toStdString();
     if (const QString donnees = DossierDonnees(); !donnees.isEmpty() && QDir(donnees).exists()) QDir::setCurrent(donnees);
     return chemin;
+}
+
+// "--web PORT": the board on the phones from the start, on that port only.
+void DemarrerTableauWeb(EtatGlobal& etat, FenetrePrincipale& fenetre, const LigneDeCommande& ligne)
+{
+    if (ligne.PortRefuse) {
+        etat.TexteMessage = FormaterTexte(Texte(etat, 232), ligne.PortRefuse->c_str());
+        etat.JeuBoutons = BOUTONS_OK;
+        AfficherMessage(etat);
+    }
+    if (ligne.PortWeb && fenetre.TableauSurLesTelephones().Demarrer(*ligne.PortWeb, false)) fenetre.ActualiserMenus();
 }
 
 } // namespace
@@ -95,7 +117,8 @@ int LancerKoralis(QApplication& application, std::function<void()> premierDessin
     const TraductionsQt traductions(etat.DecalageLangue);
 
     etat.CheminAide = CheminAideDepuisLigneCommande(QDir::toNativeSeparators(QCoreApplication::applicationFilePath()).toStdString());
-    const std::string chemin = TravaillerDansLesDonnees(QCoreApplication::arguments());
+    const LigneDeCommande ligne = LireArguments(QCoreApplication::arguments());
+    const std::string chemin = TravaillerDansLesDonnees(ligne);
 
     FenetrePrincipale fenetre(etat);
     fenetre.PremierDessin = std::move(premierDessin);
@@ -114,5 +137,6 @@ int LancerKoralis(QApplication& application, std::function<void()> premierDessin
     if (fatal) return EXIT_FAILURE;
     if (!ouverte) return 0;
     fenetre.show();
+    DemarrerTableauWeb(etat, fenetre, ligne);
     return application.exec();
 }

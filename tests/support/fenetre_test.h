@@ -19,7 +19,7 @@ public:
     std::deque<int> ChoixMenus;
     std::vector<int> MenusOuverts;
     int Dispositions = 0, Rafraichissements = 0, Redessins = 0, ModesActualises = 0, MenusActualises = 0, Titres = 0;
-    bool AideFermee = false, Detruite = false, AffichagePublic = false;
+    bool AideFermee = false, Detruite = false, AffichagePublic = false, TableauWeb = false;
     bool Defilants[3] = {false, false, false};
     std::map<int, bool> Cases;
     std::map<int, std::string> Editions;
@@ -55,6 +55,7 @@ public:
     void ActualiserMenus() override { ++MenusActualises; }
     void MettreAJourTitre() override { ++Titres; }
     void BasculerAffichagePublic() override { AffichagePublic = !AffichagePublic; }
+    void BasculerTableauWeb() override { TableauWeb = !TableauWeb; }
     void FermerAide() override { AideFermee = true; }
     void Detruire() override { Detruite = true; }
 };
