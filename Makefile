@@ -103,13 +103,14 @@ fuzz: setup
 	cmake --build $(BUILD)-fuzz -j $(JOBS)
 	# Each starts from a corpus of its own: the meeting readers are seeded with the
 	# sample, the import with real spreadsheet and export files, the dictionary
-	# with the sample dictionary and a Windows one.
+	# with the sample dictionary and a Windows one, the web board's requests with a phone's.
 	for f in $(BUILD)-fuzz/fuzz/fuzz_*; do \
 	  c=$(BUILD)-fuzz/corpus/$$(basename $$f); mkdir -p $$c; \
 	  case $$f in \
 	    *manifestation|*ouverture) "$(BUILD)-fuzz/koral_exemple" $$c/exemple.mhz;; \
 	    *import) cp fuzz/graines/import/* $$c/;; \
 	    *dictionnaire) cp fuzz/graines/dictionnaire/* resources/exemple/dico_koral.txt $$c/;; \
+	    *requetes_web) cp fuzz/graines/requetes_web/* $$c/;; \
 	  esac; \
 	  $$f $$c -max_total_time=$(FUZZ_SECONDS) -max_len=65536 || exit 1; done
 

@@ -96,6 +96,8 @@ void TableauWeb::MontrerAdresse()
     disposition->addWidget(adresse);
     disposition->addWidget(code);
     disposition->addWidget(boutons);
+    // Wide enough for its title in the window system's frame.
+    d->setMinimumWidth(d->fontMetrics().horizontalAdvance(d->windowTitle()) + 160);
     // Beside the stand, which keeps working: the operator shows it and closes it.
     d->setModal(false);
     d->show();
