@@ -104,17 +104,10 @@ std::string CheminExec(const std::string& ligne)
     }
     return chemin;
 }
-#endif
 
-} // namespace
-
+// The desktop entry of the program in `programme`.
 std::string EntreeBureau(const std::string& programme, const std::string& description)
 {
-#ifdef _WIN32
-    static_cast<void>(programme);
-    static_cast<void>(description);
-    return {};
-#else
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Version=1.0\n"
@@ -124,8 +117,10 @@ std::string EntreeBureau(const std::string& programme, const std::string& descri
            "Icon=koralis\n"
            "Terminal=false\n"
            "Categories=Utility;\n";
-#endif
 }
+#endif
+
+} // namespace
 
 #ifdef _WIN32
 bool RaccourcisPossibles() { return Composants().Prets(); }

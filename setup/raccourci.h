@@ -26,6 +26,3 @@ bool RaccourcisPossibles();
 bool CreerRaccourci(const std::string& chemin, const std::string& programme, const std::string& description);
 // The shortcut at `chemin`, when it is one that starts a program.
 std::optional<Raccourci> LireRaccourci(const std::string& chemin);
-
-// The desktop entry of the program in `programme` (Linux desktops).
-std::string EntreeBureau(const std::string& programme, const std::string& description);
