@@ -249,6 +249,7 @@ TEST_F(Poste, ThePageOnAPhoneFollowsTheStandWithinTwoSeconds)
     const qint64 delai = telephone.AttendreTexte(QStringLiteral("Pilote 7"), 2000);
     EXPECT_GE(delai, 0) << telephone.Texte().toStdString();
     EXPECT_LE(delai, 2000);
+    RecordProperty("follow_ms", static_cast<int>(delai));
     EXPECT_EQ(telephone.Executer(QStringLiteral("return document.querySelectorAll('.case.moi').length;")).toInt(), 1);
     EXPECT_EQ(telephone.Executer(QStringLiteral("return document.querySelector('.case.moi').textContent;")).toString().left(6),
               QStringLiteral("35.050"));
