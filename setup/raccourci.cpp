@@ -17,30 +17,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string DossierDe(const fs::path& programme)
-{
-    const std::u8string u = programme.parent_path().u8string();
-    return std::string(u.begin(), u.end());
-}
-
 #ifdef _WIN32
-std::wstring Large(const std::string& utf8)
-{
-    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring r(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), r.data(), n);
-    return r;
-}
-
-std::string Etroit(const wchar_t* texte)
-{
-    const int n = WideCharToMultiByte(CP_UTF8, 0, texte, -1, nullptr, 0, nullptr, nullptr);
-    if (n <= 1) return {};
-    std::string r(static_cast<std::size_t>(n - 1), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, texte, -1, r.data(), n, nullptr, nullptr);
-    return r;
-}
-
 // The component library for as long as it is needed; a thread where it was
 // started already (the window's own, in another mode) may use it as it is.
 class Composants {
@@ -132,7 +109,7 @@ bool CreerRaccourci(const std::string& chemin, const std::string& programme, con
     Reference<IPersistFile> fichier;
     if (!composants.Prets() || !OuvrirLien(lien, fichier, nullptr)) return false;
     const std::wstring cible = CheminNatif(JoindreChemin(programme, NOM_PROGRAMME_INSTALLE)).wstring();
-    return SUCCEEDED(lien->SetPath(cible.c_str())) && SUCCEEDED(lien->SetDescription(Large(description).c_str())) &&
+    return SUCCEEDED(lien->SetPath(cible.c_str())) && SUCCEEDED(lien->SetDescription(CheminNatif(description).wstring().c_str())) &&
            SUCCEEDED(fichier->Save(CheminNatif(chemin).c_str(), TRUE));
 }
 
@@ -146,7 +123,7 @@ std::optional<Raccourci> LireRaccourci(const std::string& chemin)
     wchar_t description[INFOTIPSIZE + 1] = {};
     if (FAILED(lien->GetPath(cible, MAX_PATH, nullptr, SLGP_RAWPATH)) || !cible[0]) return std::nullopt;
     lien->GetDescription(description, INFOTIPSIZE);
-    return Raccourci{DossierDe(fs::path(cible)), Etroit(description)};
+    return Raccourci{CheminUtf8(fs::path(cible).parent_path()), CheminUtf8(description)};
 }
 #else
 bool RaccourcisPossibles() { return true; }
@@ -169,7 +146,7 @@ std::optional<Raccourci> LireRaccourci(const std::string& chemin)
     std::istringstream lignes(*texte);
     for (std::string l; std::getline(lignes, l);) {
         if (l.rfind("Comment=", 0) == 0) description = l.substr(8);
-        if (l.rfind("Exec=\"", 0) == 0) r = Raccourci{DossierDe(CheminNatif(CheminExec(l))), {}};
+        if (l.rfind("Exec=\"", 0) == 0) r = Raccourci{CheminUtf8(CheminNatif(CheminExec(l)).parent_path()), {}};
     }
     if (r) r->Description = description;
     return r;

@@ -15,6 +15,12 @@ std::filesystem::path CheminNatif(const std::string& utf8)
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
+std::string CheminUtf8(const std::filesystem::path& chemin)
+{
+    const std::u8string u = chemin.u8string();
+    return std::string(u.begin(), u.end());
+}
+
 std::string JoindreChemin(const std::string& dossier, std::string_view nom)
 {
     if (dossier.empty()) return std::string(nom);

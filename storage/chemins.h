@@ -7,6 +7,9 @@
 #include <string_view>
 
 std::filesystem::path CheminNatif(const std::string& utf8);
+// The other way: a path, or any text the system gives as one (a wide string on
+// Windows), as UTF-8.
+std::string CheminUtf8(const std::filesystem::path& chemin);
 std::string JoindreChemin(const std::string& dossier, std::string_view nom);
 // The file's name without its folder.
 std::string NomDeFichier(const std::string& chemin);

@@ -29,15 +29,6 @@ std::string TexteDetenteur(const Detenteur& d)
 }
 
 #ifdef _WIN32
-std::string Utf8(const wchar_t* texte)
-{
-    const int n = WideCharToMultiByte(CP_UTF8, 0, texte, -1, nullptr, 0, nullptr, nullptr);
-    if (n <= 1) return {};
-    std::string r(static_cast<std::size_t>(n - 1), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, texte, -1, r.data(), n, nullptr, nullptr);
-    return r;
-}
-
 HANDLE Poignee(std::intptr_t p) { return reinterpret_cast<HANDLE>(p); }
 
 // The locked byte lies far beyond the holder's text: Windows locks are mandatory,
@@ -65,9 +56,9 @@ Detenteur CeProgramme()
 #ifdef _WIN32
     wchar_t nom[256];
     DWORD n = 256;
-    if (GetUserNameW(nom, &n)) d.Utilisateur = Utf8(nom);
+    if (GetUserNameW(nom, &n)) d.Utilisateur = CheminUtf8(nom);
     n = 256;
-    if (GetComputerNameW(nom, &n)) d.Machine = Utf8(nom);
+    if (GetComputerNameW(nom, &n)) d.Machine = CheminUtf8(nom);
     d.Processus = static_cast<long>(GetCurrentProcessId());
 #else
     if (const passwd* p = getpwuid(geteuid()); p && p->pw_name) d.Utilisateur = p->pw_name;

@@ -65,7 +65,7 @@ struct Poste {
 
     Poste()
     {
-        const std::string r = Utf8(racine.Chemin());
+        const std::string r = CheminUtf8(racine.Chemin());
         dossiers.Source = JoindreChemin(r, "dist");
         dossiers.Parent = JoindreChemin(r, "home/.local/opt");
         dossiers.Documents = JoindreChemin(r, "home/Mes documents");
@@ -96,16 +96,16 @@ TEST(Installation, PutsTheProgramTheSamplesAndTwoTrustedLaunchersInPlace)
     EXPECT_EQ(p.port.Reussites, 1);
     EXPECT_EQ(p.port.Bips, 1);
     EXPECT_TRUE(p.port.Erreurs.empty());
-    for (const std::string& f : FICHIERS_PROGRAMME) EXPECT_EQ(LireOctets(Utf8(p.Programme() / f)), "nouveau " + f);
-    for (const std::string& f : FICHIERS_EXEMPLES) EXPECT_EQ(LireOctets(Utf8(p.Donnees() / f)), "nouveau " + f);
+    for (const std::string& f : FICHIERS_PROGRAMME) EXPECT_EQ(LireOctets(CheminUtf8(p.Programme() / f)), "nouveau " + f);
+    for (const std::string& f : FICHIERS_EXEMPLES) EXPECT_EQ(LireOctets(CheminUtf8(p.Donnees() / f)), "nouveau " + f);
     EXPECT_TRUE(Executable(p.Programme() / NOM_PROGRAMME_INSTALLE));
     EXPECT_FALSE(Executable(p.Programme() / "koral.hlp"));
     EXPECT_EQ(LireOctets(JoindreChemin(p.dossiers.Icones, "koralis.svg")), "nouveau koralis.svg");
 
-    EXPECT_THAT(p.port.Approuves, ::testing::ElementsAre(Utf8(p.Lanceur(p.dossiers.Bureau)), Utf8(p.Lanceur(p.dossiers.Applications))));
+    EXPECT_THAT(p.port.Approuves, ::testing::ElementsAre(CheminUtf8(p.Lanceur(p.dossiers.Bureau)), CheminUtf8(p.Lanceur(p.dossiers.Applications))));
     for (const std::string& dossier : {p.dossiers.Bureau, p.dossiers.Applications}) {
         const fs::path lanceur = p.Lanceur(dossier);
-        const auto raccourci = LireRaccourci(Utf8(lanceur));
+        const auto raccourci = LireRaccourci(CheminUtf8(lanceur));
         ASSERT_TRUE(raccourci) << lanceur;
         EXPECT_EQ(CheminNatif(raccourci->Programme), p.Programme());
         EXPECT_EQ(raccourci->Description, "Gestion K\xC3\xB3ralis");
@@ -136,9 +136,9 @@ TEST(Installation, ATrailingSeparatorIsDroppedAndExistingFilesAreReplaced)
     const fs::path programme = p.Programme() / NOM_PROGRAMME_INSTALLE;
     fs::create_directories(p.Programme());
     fs::create_directories(p.Donnees());
-    EcrireOctets(Utf8(programme), "ancien");
+    EcrireOctets(CheminUtf8(programme), "ancien");
     fs::permissions(programme, fs::perms::owner_read | fs::perms::owner_exec);
-    EcrireOctets(Utf8(p.Donnees() / "EXEMPLE4.MHZ"), "ancien");
+    EcrireOctets(CheminUtf8(p.Donnees() / "EXEMPLE4.MHZ"), "ancien");
 #ifndef _WIN32
     // The old program is still running: it keeps reading its own file.
     const int enCours = open(programme.c_str(), O_RDONLY);
@@ -148,10 +148,10 @@ TEST(Installation, ATrailingSeparatorIsDroppedAndExistingFilesAreReplaced)
     const ResultatInstallation r = p.Installer();
     EXPECT_EQ(r.Erreur, INSTALLATION_REUSSIE);
     EXPECT_EQ(r.Programme, JoindreChemin(p.dossiers.Parent, "KORALIS"));
-    EXPECT_EQ(CheminNatif(LireRaccourci(Utf8(p.Lanceur(p.dossiers.Bureau))).value_or(Raccourci{}).Programme), CheminNatif(r.Programme));
-    EXPECT_EQ(LireOctets(Utf8(programme)), std::string("nouveau ") + NOM_PROGRAMME_INSTALLE);
+    EXPECT_EQ(CheminNatif(LireRaccourci(CheminUtf8(p.Lanceur(p.dossiers.Bureau))).value_or(Raccourci{}).Programme), CheminNatif(r.Programme));
+    EXPECT_EQ(LireOctets(CheminUtf8(programme)), std::string("nouveau ") + NOM_PROGRAMME_INSTALLE);
     EXPECT_TRUE(Executable(programme));
-    EXPECT_EQ(LireOctets(Utf8(p.Donnees() / "EXEMPLE4.MHZ")), "nouveau EXEMPLE4.MHZ");
+    EXPECT_EQ(LireOctets(CheminUtf8(p.Donnees() / "EXEMPLE4.MHZ")), "nouveau EXEMPLE4.MHZ");
 #ifndef _WIN32
     char ancien[16] = {};
     EXPECT_EQ(read(enCours, ancien, sizeof ancien), 6);
@@ -174,7 +174,7 @@ TEST(Installation, OnlyTheFirstFailureIsReportedAndLaterStepsAreSkipped)
     };
     const std::vector<Cas> cas = {
         {"program folder blocked by a file",
-         [](Poste& p) { fs::create_directories(CheminNatif(p.dossiers.Parent)); EcrireOctets(Utf8(p.Programme()), "x"); },
+         [](Poste& p) { fs::create_directories(CheminNatif(p.dossiers.Parent)); EcrireOctets(CheminUtf8(p.Programme()), "x"); },
          ERREUR_REPERTOIRE, "", false, false, false},
         {"installation folder too long for a path",
          [](Poste& p) { p.port.Reponse = p.dossiers.Parent + "/" + std::string(300, 'a'); },
@@ -188,7 +188,7 @@ TEST(Installation, OnlyTheFirstFailureIsReportedAndLaterStepsAreSkipped)
          },
          ERREUR_COPIE, "koral.hlp", false, false, false},
         {"data folder blocked by a file",
-         [](Poste& p) { fs::create_directories(CheminNatif(p.dossiers.Documents)); EcrireOctets(Utf8(p.Donnees()), "x"); },
+         [](Poste& p) { fs::create_directories(CheminNatif(p.dossiers.Documents)); EcrireOctets(CheminUtf8(p.Donnees()), "x"); },
          ERREUR_REPERTOIRE, "koralis.svg", true, false, false},
         {"missing dictionary", [](Poste& p) { fs::remove(CheminNatif(p.Source("DICO_KORAL.TXT"))); },
          ERREUR_COPIE, "DICO_KORAL.TXT", true, false, false},
@@ -225,9 +225,9 @@ TEST(Installation, UninstallingRemovesTheProgramAndLaunchersAndKeepsTheData)
     Poste p;
     // Wherever the user put it, even under a name a launcher must quote.
 #ifdef _WIN32
-    const std::string parent = JoindreChemin(Utf8(p.racine.Chemin()), "Mes programmes\\l'\xC3\xA9t\xC3\xA9 $HOME `x` %PATH%");
+    const std::string parent = JoindreChemin(CheminUtf8(p.racine.Chemin()), "Mes programmes\\l'\xC3\xA9t\xC3\xA9 $HOME `x` %PATH%");
 #else
-    const std::string parent = JoindreChemin(Utf8(p.racine.Chemin()), "Mes programmes/l'\xC3\xA9t\xC3\xA9 \"$HOME\" `x` a\\b");
+    const std::string parent = JoindreChemin(CheminUtf8(p.racine.Chemin()), "Mes programmes/l'\xC3\xA9t\xC3\xA9 \"$HOME\" `x` a\\b");
 #endif
     p.port.Reponse = parent;
     ASSERT_EQ(p.Installer().Erreur, INSTALLATION_REUSSIE);
@@ -236,14 +236,14 @@ TEST(Installation, UninstallingRemovesTheProgramAndLaunchersAndKeepsTheData)
 #ifndef _WIN32
     EXPECT_EQ(Commande("desktop-file-validate '" + p.Lanceur(p.dossiers.Applications).string() + "'"), "");
 #endif
-    EcrireOctets(Utf8(p.Donnees() / "Club.mhz"), "la manifestation du club");
+    EcrireOctets(CheminUtf8(p.Donnees() / "Club.mhz"), "la manifestation du club");
 
     p.dossiers.Parent = "/nulle/part";   // found through the menu's shortcut, not the proposal
     const PlanDesinstallation plan = PlanDeDesinstallation(p.dossiers);
     EXPECT_EQ(CheminNatif(plan.Programme), CheminNatif(installe));
-    EXPECT_EQ(plan.Fichiers, (std::vector<std::string>{Utf8(p.Lanceur(p.dossiers.Applications)), Utf8(p.Lanceur(p.dossiers.Bureau)),
+    EXPECT_EQ(plan.Fichiers, (std::vector<std::string>{CheminUtf8(p.Lanceur(p.dossiers.Applications)), CheminUtf8(p.Lanceur(p.dossiers.Bureau)),
                                                          JoindreChemin(p.dossiers.Icones, "koralis.svg")}));
-    EXPECT_EQ(plan.Donnees, Utf8(p.Donnees()));
+    EXPECT_EQ(plan.Donnees, CheminUtf8(p.Donnees()));
     // Said before anything goes: each path removed, then the data folder kept.
     const std::string question = QuestionDesinstallation(DECALAGE_FRANCAIS, plan);
     EXPECT_LT(question.find(Utf8VersCp1252(plan.Programme)), question.find(Utf8VersCp1252(plan.Donnees)));
@@ -255,7 +255,7 @@ TEST(Installation, UninstallingRemovesTheProgramAndLaunchersAndKeepsTheData)
     EXPECT_FALSE(fs::exists(p.Lanceur(p.dossiers.Applications)));
     EXPECT_FALSE(fs::exists(p.Lanceur(p.dossiers.Bureau)));
     EXPECT_FALSE(fs::exists(CheminNatif(JoindreChemin(p.dossiers.Icones, "koralis.svg"))));
-    EXPECT_EQ(LireOctets(Utf8(p.Donnees() / "Club.mhz")), "la manifestation du club");
+    EXPECT_EQ(LireOctets(CheminUtf8(p.Donnees() / "Club.mhz")), "la manifestation du club");
     EXPECT_TRUE(fs::exists(p.Donnees() / "EXEMPLE4.MHZ"));
     EXPECT_TRUE(PlanDeDesinstallation(p.dossiers).Vide());
 }
@@ -266,8 +266,8 @@ TEST(Installation, UninstallingNeverRemovesAFolderThatIsNotTheProgramsOwn)
     fs::create_directories(CheminNatif(p.dossiers.Applications));
     const fs::path autre = p.racine.Chemin() / "travail";
     fs::create_directories(autre);
-    EcrireOctets(Utf8(autre / NOM_PROGRAMME_INSTALLE), "un fichier de l'utilisateur");
-    ASSERT_TRUE(CreerRaccourci(Utf8(p.Lanceur(p.dossiers.Applications)), Utf8(autre), "Gestion K\xC3\xB3ralis"));
+    EcrireOctets(CheminUtf8(autre / NOM_PROGRAMME_INSTALLE), "un fichier de l'utilisateur");
+    ASSERT_TRUE(CreerRaccourci(CheminUtf8(p.Lanceur(p.dossiers.Applications)), CheminUtf8(autre), "Gestion K\xC3\xB3ralis"));
     const PlanDesinstallation plan = PlanDeDesinstallation(p.dossiers);
     EXPECT_TRUE(plan.Programme.empty());
     Desinstaller(plan);

@@ -25,7 +25,7 @@ using ::testing::HasSubstr;
 TEST(CheminsAccentues, AMeetingThereOpensSavesAndIsNamedOnTheBoardAndThePrintout)
 {
     DossierTemporaire d;
-    const std::string dossier = JoindreChemin(JoindreChemin(JoindreChemin(Utf8(d.Chemin()), "\xC3\x89lodie"), "Documents"),
+    const std::string dossier = JoindreChemin(JoindreChemin(JoindreChemin(CheminUtf8(d.Chemin()), "\xC3\x89lodie"), "Documents"),
                                               "R\xC3\xA9union 2026");
     fs::create_directories(CheminNatif(dossier));
     const std::string chemin = JoindreChemin(dossier, "F\xC3\xAAte de l'\xC3\xA9t\xC3\xA9.mhz");

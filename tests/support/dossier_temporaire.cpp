@@ -27,13 +27,7 @@ DossierTemporaire::~DossierTemporaire()
 
 std::string DossierTemporaire::Fichier(const std::string& nom) const
 {
-    return JoindreChemin(Utf8(chemin_), nom);
-}
-
-std::string Utf8(const std::filesystem::path& chemin)
-{
-    const std::u8string u = chemin.u8string();
-    return std::string(u.begin(), u.end());
+    return JoindreChemin(CheminUtf8(chemin_), nom);
 }
 
 std::string LireOctets(const std::string& chemin)

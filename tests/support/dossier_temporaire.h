@@ -19,8 +19,6 @@ private:
     std::filesystem::path chemin_;
 };
 
-// A path as UTF-8 (on Windows its plain string() is in the ANSI code page).
-std::string Utf8(const std::filesystem::path& chemin);
 // Whole files by UTF-8 path.
 std::string LireOctets(const std::string& chemin);
 void EcrireOctets(const std::string& chemin, const std::string& octets);

@@ -7,6 +7,7 @@
 #include "shell/ui/fenetre_principale.h"
 #include "stand/ui/dialogue_sortie_fiches.h"
 #include "storage/manifestation.h"
+#include "storage/chemins.h"
 #include "tests/support/dossier_temporaire.h"
 #include "tests/support/meeting.h"
 #include "tests/ui/support/captures.h"
@@ -278,7 +279,7 @@ TEST(TableauWebProgramme, StartedWithWebItServesItsMeeting)
     const quint16 port = PortLibre();
     QProcess programme;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), QString::fromStdString(Utf8(maison.Chemin())));
+    env.insert(QStringLiteral("HOME"), QString::fromStdString(CheminUtf8(maison.Chemin())));
     env.remove(QStringLiteral("XDG_CONFIG_HOME"));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     programme.setProcessEnvironment(env);
