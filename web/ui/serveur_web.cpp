@@ -39,7 +39,6 @@ struct Garde {
     AnalyseurRequetes Analyseur;
     uint32_t DebutRequete = 0;
     uint32_t DernierOctet = 0;
-    QHostAddress Client;
 };
 
 } // namespace
@@ -88,7 +87,7 @@ public:
         QMutexLocker verrou(&mutex_);
         vue_ = std::move(json);
     }
-    ServeurWeb::Compteurs Lire()
+    ServeurWeb::Compteurs Releve()
     {
         QMutexLocker verrou(&mutex_);
         return releve_;
@@ -135,9 +134,10 @@ private:
     // A new connection, within the limits, with its guard listening before the HTTP server does.
     bool Accueillir(QTcpSocket* socket)
     {
-        const QHostAddress client = socket->peerAddress();
-        const QString cle = client.toString();
-        if (static_cast<int>(gardes_.size()) >= limites_.ConnexionsMax || parClient_[cle] >= limites_.ConnexionsParClient) {
+        // Counted while their sockets live, a dropped one included until it is gone.
+        const QString cle = socket->peerAddress().toString();
+        const auto client = parClient_.find(cle);
+        if (Releve().Ouvertes >= limites_.ConnexionsMax || (client != parClient_.end() && client->second >= limites_.ConnexionsParClient)) {
             Compter(&ServeurWeb::Compteurs::Refusees);
             return false;
         }
@@ -145,7 +145,7 @@ private:
         Compter(&ServeurWeb::Compteurs::Ouvertes);
         socket->setReadBufferSize(limites_.TamponLecture);
         const uint32_t maintenant = Maintenant();
-        gardes_[socket] = Garde{{}, maintenant, maintenant, client};
+        gardes_[socket] = Garde{{}, maintenant, maintenant};
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { Lire(socket); });
         connect(socket, &QObject::destroyed, this, [this, socket, cle] {
             gardes_.erase(socket);
@@ -203,7 +203,7 @@ private:
         const ReponseWeb r = Router(requete.method() == QHttpServerRequest::Method::Get ? "GET" : "", requete.url().path().toStdString());
         if (r.Ressource == RessourceWeb::Page) {
             const std::string_view page = PageWeb();
-            reponse.write(QByteArray(page.data(), static_cast<qsizetype>(page.size())),
+            reponse.write(QByteArray::fromRawData(page.data(), static_cast<qsizetype>(page.size())),
                           {{"Content-Type", "text/html; charset=utf-8"}, {"Cache-Control", "no-cache"},
                            {"Content-Security-Policy", SECURITE}, {"X-Content-Type-Options", "nosniff"}, {"Referrer-Policy", "no-referrer"}},
                           Responder::StatusCode::Ok);
@@ -279,7 +279,7 @@ quint16 ServeurWeb::Port() const { return port_; }
 
 void ServeurWeb::Publier(const std::string& json) { travail_->Publier(QByteArray::fromStdString(json)); }
 
-ServeurWeb::Compteurs ServeurWeb::Releve() const { return travail_->Lire(); }
+ServeurWeb::Compteurs ServeurWeb::Releve() const { return travail_->Releve(); }
 
 QString AdresseDuPoste(quint16 port)
 {
