@@ -6,8 +6,6 @@
 #include "shell/commandes.h"
 #include "shell/langue.h"
 #include "shell/ligne_commande.h"
-#include "engine/format.h"
-#include "engine/messages.h"
 #include "shell/ui/tableau_web.h"
 #include "engine/textes.h"
 #include "shell/ui/dialogue_langue.h"
@@ -88,17 +86,6 @@ std::string TravaillerDansLesDonnees(const LigneDeCommande& ligne)
     return chemin;
 }
 
-// "--web PORT": the board on the phones from the start, on that port only.
-void DemarrerTableauWeb(EtatGlobal& etat, FenetrePrincipale& fenetre, const LigneDeCommande& ligne)
-{
-    if (ligne.PortRefuse) {
-        etat.TexteMessage = FormaterTexte(Texte(etat, 232), ligne.PortRefuse->c_str());
-        etat.JeuBoutons = BOUTONS_OK;
-        AfficherMessage(etat);
-    }
-    if (ligne.PortWeb && fenetre.TableauSurLesTelephones().Demarrer(*ligne.PortWeb, false)) fenetre.ActualiserMenus();
-}
-
 } // namespace
 
 int LancerKoralis(QApplication& application, std::function<void()> premierDessin)
@@ -137,6 +124,6 @@ int LancerKoralis(QApplication& application, std::function<void()> premierDessin
     if (fatal) return EXIT_FAILURE;
     if (!ouverte) return 0;
     fenetre.show();
-    DemarrerTableauWeb(etat, fenetre, ligne);
+    if ((ligne.PortWeb || ligne.PortRefuse) && fenetre.TableauSurLesTelephones().DemarrerSelon(ligne)) fenetre.ActualiserMenus();
     return application.exec();
 }

@@ -4,6 +4,7 @@
 #include "engine/format.h"
 #include "engine/messages.h"
 #include "engine/textes.h"
+#include "shell/ligne_commande.h"
 #include "web/ui/code_qr.h"
 #include "shell/vue_web.h"
 #include "widgets/ui/qt_textes.h"
@@ -39,6 +40,16 @@ bool TableauWeb::Demarrer(quint16 port, bool repli)
     }
     seconde_.start(1000);
     return true;
+}
+
+bool TableauWeb::DemarrerSelon(const LigneDeCommande& ligne)
+{
+    if (ligne.PortRefuse) {
+        etat_.TexteMessage = FormaterTexte(Texte(etat_, 232), ligne.PortRefuse->c_str());
+        etat_.JeuBoutons = BOUTONS_OK;
+        AfficherMessage(etat_);
+    }
+    return ligne.PortWeb && Demarrer(*ligne.PortWeb, false);
 }
 
 void TableauWeb::Arreter()

@@ -13,6 +13,7 @@
 #include <memory>
 
 struct EtatGlobal;
+struct LigneDeCommande;
 
 class TableauWeb : public QObject {
 public:
@@ -22,6 +23,9 @@ public:
     // On `port` (0: one the system chooses); when it is taken, on one the system
     // chooses if `repli`, else the operator is told and nothing listens.
     bool Demarrer(quint16 port, bool repli);
+    // As the command line asks ("--web PORT"): on that port only; a port that is
+    // not one is said, and nothing listens.
+    bool DemarrerSelon(const LigneDeCommande& ligne);
     void Arreter();
     // The menu's command: stops it when it runs, else starts it on the port kept
     // in the settings (8080 at first) and shows the address.

@@ -4,6 +4,7 @@
 #include "engine/format.h"
 #include "engine/textes.h"
 #include "shell/commandes.h"
+#include "shell/ligne_commande.h"
 #include "shell/ui/fenetre_principale.h"
 #include "stand/ui/dialogue_sortie_fiches.h"
 #include "storage/manifestation.h"
@@ -219,13 +220,17 @@ TEST_F(Poste, TheMenuStartsTheBoardShowsItsAddressAndCodeAndStopsIt)
         EXPECT_EQ(web.DialogueAdresse(), nullptr);
         EXPECT_EQ(Echange(port, Get("/"), 300), "not connected");
     }
-    // A port another program holds, as --web names it: said, and nothing listens.
+    // "--web" with a port another program holds, then with what is not a port: said, and nothing listens.
     ServeurWeb autre;
     ASSERT_TRUE(autre.Demarrer(0));
     r.port.RepondreOk();
-    EXPECT_FALSE(fenetre->TableauSurLesTelephones().Demarrer(autre.Port(), false));
-    ASSERT_EQ(r.port.Messages.size(), 1u);
+    r.port.RepondreOk();
+    const std::string tenu = std::to_string(autre.Port());
+    EXPECT_FALSE(fenetre->TableauSurLesTelephones().DemarrerSelon(LireLigneDeCommande({"--web", tenu})));
+    EXPECT_FALSE(fenetre->TableauSurLesTelephones().DemarrerSelon(LireLigneDeCommande({"--web", "80a"})));
+    ASSERT_EQ(r.port.Messages.size(), 2u);
     EXPECT_EQ(r.port.Messages[0].Texte, FormaterTexte(Texte(r.etat, 229), static_cast<unsigned>(autre.Port())));
+    EXPECT_EQ(r.port.Messages[1].Texte, FormaterTexte(Texte(r.etat, 232), "80a"));
     EXPECT_FALSE(fenetre->TableauSurLesTelephones().Actif());
 }
 
